@@ -1,0 +1,194 @@
+#include "platform/db/sqlite_backend.h"
+
+#include "platform/db/db_error.h"
+#include "platform/db/sql_values.h"
+#include "platform/db/tsql/sqlite_functions.h"
+
+#include <sqlite3.h>
+
+namespace zur::db {
+
+namespace {
+
+// Resets a statement on every way out of a run, so that it can be reused.
+struct StatementReset {
+    sqlite3_stmt* stmt;
+    ~StatementReset() {
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+    }
+};
+
+bool isDateType(const char* declared) {
+    if (declared == nullptr) {
+        return false;
+    }
+    const QByteArray type = QByteArray(declared).toUpper();
+    return type.contains("DATE") || type.contains("TIME");
+}
+
+QString text16(sqlite3_stmt* stmt, int column) {
+    const auto* data = static_cast<const char16_t*>(sqlite3_column_text16(stmt, column));
+    return QString::fromUtf16(data, sqlite3_column_bytes16(stmt, column) / 2);
+}
+
+QVariant columnValue(sqlite3_stmt* stmt, int column, bool dateColumn) {
+    switch (sqlite3_column_type(stmt, column)) {
+        case SQLITE_INTEGER:
+            return QVariant(qlonglong(sqlite3_column_int64(stmt, column)));
+        case SQLITE_FLOAT:
+            return QVariant(sqlite3_column_double(stmt, column));
+        case SQLITE_TEXT: {
+            const QString text = text16(stmt, column);
+            if (dateColumn) {
+                const QDateTime stamp = parseStoredDateTime(text);
+                if (stamp.isValid()) {
+                    return stamp;
+                }
+            }
+            return text;
+        }
+        case SQLITE_BLOB: {
+            const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, column));
+            return QByteArray(data, sqlite3_column_bytes(stmt, column));
+        }
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+SqliteBackend::SqliteBackend(const QString& path, bool create) {
+    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(db_));
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw DbError(QStringLiteral("%1: %2").arg(message, path));
+    }
+    sqlite3_busy_timeout(db_, 5000);
+    if (tsql::registerFunctions(db_) != SQLITE_OK) {
+        fail();
+    }
+}
+
+SqliteBackend::~SqliteBackend() {
+    for (sqlite3_stmt* stmt : std::as_const(statements_)) {
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db_);
+}
+
+void SqliteBackend::fail() const { throw DbError(QString::fromUtf8(sqlite3_errmsg(db_))); }
+
+sqlite3_stmt* SqliteBackend::prepare(const QString& sql) {
+    if (sqlite3_stmt* cached = statements_.value(sql)) {
+        return cached;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const void* tail = nullptr;
+    if (sqlite3_prepare16_v3(db_, sql.utf16(), int(sql.size() * 2), SQLITE_PREPARE_PERSISTENT,
+                             &stmt, &tail) != SQLITE_OK) {
+        fail();
+    }
+    const auto* rest = static_cast<const char16_t*>(tail);
+    const qsizetype consumed = rest - reinterpret_cast<const char16_t*>(sql.utf16());
+    if (!QStringView(sql).mid(consumed).trimmed().isEmpty() &&
+        QStringView(sql).mid(consumed).trimmed() != u";") {
+        sqlite3_finalize(stmt);
+        throw DbError(QStringLiteral("Только одна инструкция в запросе: %1").arg(sql));
+    }
+    if (stmt == nullptr) {
+        throw DbError(QStringLiteral("Пустой запрос"));
+    }
+    statements_.insert(sql, stmt);
+    return stmt;
+}
+
+void SqliteBackend::bind(sqlite3_stmt* stmt, const Params& params) {
+    const int count = sqlite3_bind_parameter_count(stmt);
+    for (int i = 1; i <= count; ++i) {
+        const char* name = sqlite3_bind_parameter_name(stmt, i);
+        const QVariant* value = name ? findParam(params, QString::fromUtf8(name)) : nullptr;
+        if (value == nullptr) {
+            throw DbError(QStringLiteral("Параметр %1 не задан")
+                              .arg(name ? QString::fromUtf8(name) : QString::number(i)));
+        }
+        const QVariant stored = storedValue(*value);
+        int rc = SQLITE_OK;
+        switch (stored.typeId()) {
+            case QMetaType::UnknownType:
+                rc = sqlite3_bind_null(stmt, i);
+                break;
+            case QMetaType::LongLong:
+                rc = sqlite3_bind_int64(stmt, i, stored.toLongLong());
+                break;
+            case QMetaType::Double:
+                rc = sqlite3_bind_double(stmt, i, stored.toDouble());
+                break;
+            case QMetaType::QByteArray: {
+                const QByteArray bytes = stored.toByteArray();
+                rc = sqlite3_bind_blob(stmt, i, bytes.constData(), int(bytes.size()),
+                                       SQLITE_TRANSIENT);
+                break;
+            }
+            default: {
+                const QString text = stored.toString();
+                rc = sqlite3_bind_text16(stmt, i, text.utf16(), int(text.size() * 2),
+                                         SQLITE_TRANSIENT);
+            }
+        }
+        if (rc != SQLITE_OK) {
+            fail();
+        }
+    }
+}
+
+ResultSet SqliteBackend::run(const QString& sql, const Params& params) {
+    sqlite3_stmt* stmt = prepare(sql);
+    StatementReset reset{stmt};
+    bind(stmt, params);
+    ResultSet result;
+    const int columns = sqlite3_column_count(stmt);
+    QVector<bool> dateColumns(columns);
+    for (int c = 0; c < columns; ++c) {
+        const char* declared = sqlite3_column_decltype(stmt, c);
+        result.columns.append({QString::fromUtf16(static_cast<const char16_t*>(
+                                   sqlite3_column_name16(stmt, c))),
+                               declared ? QString::fromUtf8(declared) : QString()});
+        dateColumns[c] = isDateType(declared);
+    }
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        QVector<QVariant> row(columns);
+        for (int c = 0; c < columns; ++c) {
+            row[c] = columnValue(stmt, c, dateColumns[c]);
+        }
+        result.rows.append(std::move(row));
+    }
+    if (rc != SQLITE_DONE) {
+        fail();
+    }
+    if (columns == 0) {
+        result.rowsAffected = sqlite3_changes64(db_);
+    }
+    return result;
+}
+
+void SqliteBackend::runScript(const QString& sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error);
+        sqlite3_free(error);
+        throw DbError(message);
+    }
+}
+
+QVariant SqliteBackend::lastInsertId() { return qlonglong(sqlite3_last_insert_rowid(db_)); }
+
+void SqliteBackend::begin() { runScript(QStringLiteral("BEGIN")); }
+void SqliteBackend::commit() { runScript(QStringLiteral("COMMIT")); }
+void SqliteBackend::rollback() { runScript(QStringLiteral("ROLLBACK")); }
+
+}  // namespace zur::db
