@@ -130,6 +130,7 @@ void addHalf(report::Page& page, const QRectF& box, const HalfNames& n, const Ha
     table.account2Name = n.account2Name;
     table.sum2 = n.sum2;
     table.account2 = n.account2;
+    table.purposeLines = 2;  // a long purpose wraps rather than being cut off
     addAmountTable(page, rows, table, rec);
     rows.rule();
     captioned(page, rows.take(), captionMm, name("PayerCaption", n.suffix),

@@ -12,7 +12,7 @@ namespace zur::report {
 
 namespace {
 
-// A long text in a wrapped field is set smaller rather than spilling over its neighbours.
+// A text too long for its place is set smaller rather than spilling over its neighbours.
 constexpr double kSmallestScale = 0.7;
 constexpr double kScaleStep = 0.05;
 constexpr double kMmPerPoint = 25.4 / 72.0;
@@ -54,15 +54,19 @@ QRectF toDevice(const QRectF& mm, double pixelsPerMm) {
             mm.height() * pixelsPerMm};
 }
 
+bool fits(const QFont& font, const QPainter& painter, const QRectF& rect, int flags,
+          const QString& text) {
+    const QRectF needed = QFontMetricsF(font, painter.device()).boundingRect(rect, flags, text);
+    return needed.width() <= rect.width() + 0.5 && needed.height() <= rect.height() + 0.5;
+}
+
 void paintLabel(QPainter& painter, const Label& label, double pixelsPerMm) {
     const QRectF rect = toDevice(label.rect, pixelsPerMm);
     const QString text = printedText(label.text);
     const int flags = flagsFor(label);
     double scale = 1.0;
     QFont font = fontFor(label.font, pixelsPerMm, scale);
-    while (label.wrap && scale - kScaleStep >= kSmallestScale &&
-           QFontMetricsF(font, painter.device()).boundingRect(rect, flags, text).height() >
-               rect.height()) {
+    while (scale - kScaleStep >= kSmallestScale && !fits(font, painter, rect, flags, text)) {
         scale -= kScaleStep;
         font = fontFor(label.font, pixelsPerMm, scale);
     }
