@@ -155,21 +155,47 @@ class DataSet : public QObject {
     struct Row;
     struct Impl;
 
-    // Field access for the current record (edit buffer while editing).
+    // Field access for the current record (the edit buffer while editing).
     QVariant currentValue(int fieldIndex) const;
     QVariant oldValueOf(int fieldIndex) const;
     void assign(int fieldIndex, const QVariant& value);
 
+    Row* currentRow() const;
+    QVariant valueOf(Row& row, int fieldIndex) const;
+    void ensureCalculated(Row& row) const;
+    int sourceRow(int row) const;
+
+    void makeFields(const ResultSet& result);
+    void loadRows(ResultSet& result);
+    Params boundParams() const;
+    void rebuildView();
+    void refreshView();
+    void rowsReset();
+    void setState(DataSetState state);
+    void fire(const Event& event);
+    void moveTo(int position);
+    bool insertAt(bool atEnd);
+    void leaveEditing(DataSetState next);
+    bool runChecked(const ErrorEvent& handler, const std::function<void()>& operation);
+
+    // Statements that store the record (dataset_write.cpp).
+    QString resolvedTable() const;
+    QStringList resolvedKeys() const;
+    bool isStored(const Field& field) const;
+    void writeInsert();
+    void writeUpdate();
+    void writeDelete();
+
     Connection* connection_ = nullptr;
     QStringList sql_;
-    QHash<QString, QVariant> params_;
+    QHash<QString, QVariant> params_;  // by lower-case name
     QString updateTable_;
     QStringList keyFields_;
     std::vector<std::unique_ptr<Field>> fields_;
     bool persistentFields_ = false;
     DataSetState state_ = DataSetState::Inactive;
     bool modified_ = false;
-    std::vector<int> view_;
+    std::vector<int> view_;  // indexes of the shown records, filter and sort applied
     int current_ = -1;
     bool bof_ = true;
     bool eof_ = true;
