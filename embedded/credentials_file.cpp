@@ -18,7 +18,7 @@ namespace {
 
 QByteArray field(const QString& text, const char* what) {
     if (text.size() > kCredentialTextMax) {
-        throw std::invalid_argument(std::string(what) + " is longer than 20 characters");
+        throw std::invalid_argument(std::string("Длиннее 20 символов: ") + what);
     }
     QByteArray bytes = shiftedDown(text);
     bytes.append(kCredentialTextMax - bytes.size(), '\0');
@@ -36,8 +36,8 @@ QByteArray block(const QString& first, const char* firstName, const QString& sec
 }  // namespace
 
 QByteArray credentialsFile(const Credentials& credentials) {
-    return block(credentials.user, "user", credentials.password, "password") +
-           block(credentials.server, "server", credentials.database, "database");
+    return block(credentials.user, "пользователь", credentials.password, "пароль") +
+           block(credentials.server, "сервер", credentials.database, "база данных");
 }
 
 }  // namespace zur::embedded

@@ -188,7 +188,7 @@ int main(int argc, char** argv) {
     } catch (const tsql::TranslateError& error) {
         err() << error.message() << Qt::endl;
     } catch (const std::invalid_argument& error) {
-        err() << error.what() << Qt::endl;
+        err() << QString::fromUtf8(error.what()) << Qt::endl;
     }
     return 1;
 }
