@@ -33,8 +33,11 @@ void DBLookupComboBox::setDropDownWidth(int width) {
 }
 
 void DBLookupComboBox::applyKey(const QVariant& key) {
+    showRow(key, list_.rowOfKey(key));
+}
+
+void DBLookupComboBox::showRow(const QVariant& key, int row) {
     key_ = key;
-    const int row = list_.rowOfKey(key);
     setCurrentIndex(row);
     if (row < 0 && isEditable()) {
         setEditText(QString());
@@ -54,12 +57,15 @@ void DBLookupComboBox::followField() {
 }
 
 void DBLookupComboBox::pickRow(int row) {
-    const QVariant key = row >= 0 && row < list_.rowCount() ? list_.keyAt(row) : QVariant();
+    if (row >= list_.rowCount()) {
+        row = -1;
+    }
+    const QVariant key = row >= 0 ? list_.keyAt(row) : QVariant();
     if (link_.dataSet() && !link_.writeOrReport(key)) {
         followField();  // refused: show the field's value again
         return;
     }
-    applyKey(key);
+    showRow(key, row);
     emit picked();
 }
 

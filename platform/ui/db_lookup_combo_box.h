@@ -53,6 +53,7 @@ class DBLookupComboBox : public QComboBox {
 
   private:
     void applyKey(const QVariant& key);
+    void showRow(const QVariant& key, int row);
     void followField();
 
     LookupList list_;

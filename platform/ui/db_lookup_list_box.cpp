@@ -31,6 +31,9 @@ void DBLookupListBox::applyKey(const QVariant& key) {
 }
 
 void DBLookupListBox::pickRow(const QModelIndex& index) {
+    if (!index.isValid()) {
+        return;
+    }
     const QVariant key = list_.keyAt(index.row());
     if (link_.dataSet() && !link_.writeOrReport(key)) {
         applyKey(link_.value());

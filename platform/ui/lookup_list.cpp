@@ -35,72 +35,93 @@ void LookupList::connectDataSet() {
     for (auto signal : {&DS::opened, &DS::closed, &DS::rowsChanged}) {
         connections_ << connect(dataSet_, signal, this, &LookupList::reload);
     }
-    connections_ << connect(dataSet_, &DS::recordChanged, this, [this](int row) {
-        if (row >= 0 && row < texts_.size()) {
-            reload();
-        }
-    });
+    connections_ << connect(dataSet_, &DS::recordChanged, this, &LookupList::reload);
 }
 
 void LookupList::reload() {
     beginResetModel();
-    texts_.clear();
-    folded_.clear();
-    keys_.clear();
+    const bool open = dataSet_ && dataSet_->isOpen();
+    const db::Field* text = open ? dataSet_->findField(listField_) : nullptr;
+    const db::Field* key = open ? dataSet_->findField(keyField_) : nullptr;
+    textIndex_ = text ? text->index() : -1;
+    keyIndex_ = key ? key->index() : -1;
+    rows_ = text && key ? dataSet_->recordCount() : 0;
+    indexed_ = false;
     rowsByKey_.clear();
-    db::Field* text = dataSet_ && dataSet_->isOpen() ? dataSet_->findField(listField_) : nullptr;
-    db::Field* key = dataSet_ && dataSet_->isOpen() ? dataSet_->findField(keyField_) : nullptr;
-    if (text && key) {
-        const int count = dataSet_->recordCount();
-        texts_.reserve(count);
-        folded_.reserve(count);
-        keys_.reserve(count);
-        rowsByKey_.reserve(count);
-        for (int row = 0; row < count; ++row) {
-            texts_ << dataSet_->textAt(row, text->index());
-            folded_ << texts_.back().toLower();
-            keys_ << dataSet_->valueAt(row, key->index());
-            const QString hashKey = db::valueKey(keys_.back());
-            if (!rowsByKey_.contains(hashKey)) {  // equal keys: the first row, as a search finds
-                rowsByKey_.insert(hashKey, row);
-            }
-        }
-    }
+    folded_.clear();
     endResetModel();
     emit reloaded();
 }
 
+QString LookupList::textAt(int row) const {
+    return dataSet_->textAt(row, textIndex_);
+}
+
+QVariant LookupList::keyAt(int row) const {
+    return dataSet_->valueAt(row, keyIndex_);
+}
+
+void LookupList::buildKeyIndex() const {
+    if (indexed_) {
+        return;
+    }
+    indexed_ = true;
+    rowsByKey_.reserve(rows_);
+    for (int row = 0; row < rows_; ++row) {
+        const QString hashKey = db::valueKey(keyAt(row));
+        if (!rowsByKey_.contains(hashKey)) {  // equal keys: the first row, as a search finds
+            rowsByKey_.insert(hashKey, row);
+        }
+    }
+}
+
+void LookupList::buildFoldedTexts() const {
+    if (!folded_.isEmpty() || rows_ == 0) {
+        return;
+    }
+    folded_.reserve(rows_);
+    // Texts are their own display text: the stored value spares the formatting.
+    const db::FieldType type = dataSet_->field(textIndex_).type();
+    const bool plainText = type == db::FieldType::String || type == db::FieldType::WideString;
+    for (int row = 0; row < rows_; ++row) {
+        const QString text =
+            plainText ? dataSet_->valueAt(row, textIndex_).toString() : textAt(row);
+        folded_ << text.toLower();
+    }
+}
+
 int LookupList::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(texts_.size());
+    return parent.isValid() ? 0 : rows_;
 }
 
 QVariant LookupList::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= texts_.size()) {
+    if (!index.isValid() || index.row() >= rows_) {
         return {};
     }
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
-            return texts_.at(index.row());
+            return textAt(index.row());
         case KeyRole:
-            return keys_.at(index.row());
+            return keyAt(index.row());
         default:
             return {};
     }
 }
 
 int LookupList::rowOfKey(const QVariant& key) const {
-    if (key.isNull()) {
+    if (key.isNull() || rows_ == 0) {
         return -1;
     }
+    buildKeyIndex();
     return rowsByKey_.value(db::valueKey(key), -1);
 }
 
 int LookupList::findPrefix(const QString& prefix, int from) const {
+    buildFoldedTexts();
     const QString folded = prefix.toLower();
-    const int count = int(folded_.size());
-    for (int step = 0; step < count; ++step) {
-        const int row = (from + step) % count;
+    for (int step = 0; step < rows_; ++step) {
+        const int row = (from + step) % rows_;
         if (folded_.at(row).startsWith(folded)) {
             return row;
         }

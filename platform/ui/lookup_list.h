@@ -28,8 +28,8 @@ class LookupList : public QAbstractListModel {
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    QString textAt(int row) const { return texts_.at(row); }
-    QVariant keyAt(int row) const { return keys_.at(row); }
+    QString textAt(int row) const;
+    QVariant keyAt(int row) const;
     // The row whose key equals `key` (numbers of any type meet); -1 when none or null.
     int rowOfKey(const QVariant& key) const;
     // The first row from `from` on (wrapping round) whose text begins with `prefix`, letter
@@ -44,15 +44,20 @@ class LookupList : public QAbstractListModel {
   private:
     void connectDataSet();
     void reload();
+    // Indexes built at the first use after each re-read, so that opening a long list stays cheap.
+    void buildKeyIndex() const;
+    void buildFoldedTexts() const;
 
     QPointer<db::DataSource> source_;
     QPointer<db::DataSet> dataSet_;
     QString listField_;
     QString keyField_;
-    QStringList texts_;
-    QStringList folded_;  // texts in lower case, for typed search
-    QVariantList keys_;
-    QHash<QString, int> rowsByKey_;
+    int rows_ = 0;
+    int textIndex_ = -1;
+    int keyIndex_ = -1;
+    mutable bool indexed_ = false;
+    mutable QHash<QString, int> rowsByKey_;
+    mutable QStringList folded_;  // texts in lower case, for typed search
     QList<QMetaObject::Connection> connections_;
 };
 
