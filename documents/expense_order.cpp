@@ -74,10 +74,10 @@ void addSignatures(report::Page& page, Rows& rows, const QString& words, const Q
     };
 
     QRectF row = rows.take();
-    addSignature(page, left(row), kCaptionMm, QStringLiteral("HeadCaption"),
+    addSignature(page, left(row), 29, QStringLiteral("HeadCaption"),
                  QStringLiteral("Руководитель:"), QStringLiteral("QRLabel24"), officials.rukov,
                  italic);
-    addSignature(page, right(row), kCaptionMm, QStringLiteral("ChiefCaption"),
+    addSignature(page, right(row), 39, QStringLiteral("ChiefCaption"),
                  QStringLiteral("Главный бухгалтер:"), QStringLiteral("QRLabel13"),
                  officials.glavBuh, italic);
     captioned(page, rows.take(2), kCaptionMm, QStringLiteral("ReceivedCaption"),
@@ -92,7 +92,7 @@ void addSignatures(report::Page& page, Rows& rows, const QString& words, const Q
     put(page, QStringLiteral("SignatureCaption"), sign, QStringLiteral("  Подпись"), regular);
     page.addRule(QLineF(sign.x() + 20, sign.bottom() - 0.5, sign.right(), sign.bottom() - 0.5),
                  0.15);
-    addSignature(page, right(row), kCaptionMm, QStringLiteral("CashierCaption"),
+    addSignature(page, right(row), 29, QStringLiteral("CashierCaption"),
                  QStringLiteral("Выдал кассир:"), QStringLiteral("QRLabel12"), officials.kasir,
                  italic);
     captioned(page, rows.take(), kCaptionMm, QStringLiteral("DocumentCaption"),

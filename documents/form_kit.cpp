@@ -9,6 +9,7 @@ namespace {
 constexpr double kMmPerPoint = 25.4 / 72.0;
 constexpr double kLineSpacing = 1.15;
 constexpr double kRuleGapMm = 0.8;
+constexpr double kSignatureMm = 14;  // the rule signed on
 
 }  // namespace
 
@@ -63,16 +64,16 @@ report::Label& captioned(report::Page& page, const QRectF& row, double captionMm
 
 void addSignature(report::Page& page, const QRectF& row, double captionMm,
                   const QString& captionName, const QString& caption, const QString& name,
-                  const QString& person, const report::TextFont& font) {
+                  const QString& person, const report::TextFont& font, bool wrap) {
     report::TextFont captionFont = font;
     captionFont.bold = false;
     captionFont.italic = false;
     put(page, captionName, QRectF(row.x(), row.y(), captionMm, row.height()), caption, captionFont);
     const double lineStart = row.x() + captionMm;
-    const double lineEnd = lineStart + (row.width() - captionMm) * 0.4;
+    const double lineEnd = lineStart + qMin(kSignatureMm, (row.width() - captionMm) * 0.2);
     page.addRule(QLineF(lineStart, row.bottom() - 0.5, lineEnd, row.bottom() - 0.5), 0.15);
     put(page, name, QRectF(lineEnd + 1, row.y(), row.right() - lineEnd - 1, row.height()), person,
-        font);
+        font, report::Align::Left, wrap);
 }
 
 void addAmountTable(report::Page& page, Rows& rows, const AmountTable& table,

@@ -55,10 +55,11 @@ report::Label& captioned(report::Page& page, const QRectF& row, double captionMm
                          const report::TextFont& captionFont, const QString& name,
                          const QString& text, const report::TextFont& font, bool wrap = false);
 
-// A signature line: the caption, a rule to sign on and the signer's name after it.
+// A signature line: the caption, a rule to sign on and the signer's name after it (on more
+// lines when `wrap` is set and the row is tall enough).
 void addSignature(report::Page& page, const QRectF& row, double captionMm,
                   const QString& captionName, const QString& caption, const QString& name,
-                  const QString& person, const report::TextFont& font);
+                  const QString& person, const report::TextFont& font, bool wrap = false);
 
 // The names of an amount table's values; its captions are named after `suffix`.
 struct AmountTable {

@@ -79,10 +79,11 @@ struct HalfStyle {
     double points;       // every text of the half
     double smallPoints;  // its title and its amount in words
     double titleLines;
+    double signatureLines;  // a long name may take a second line on the narrow half
 };
 
-constexpr HalfStyle kOrderStyle = {13, 13, 1};
-constexpr HalfStyle kCounterfoilStyle = {11, 9, 1.7};
+constexpr HalfStyle kOrderStyle = {13, 13, 1, 1};
+constexpr HalfStyle kCounterfoilStyle = {11, 9, 1.7, 2};
 
 // Values printed alike on both halves.
 struct Values {
@@ -144,10 +145,10 @@ void addHalf(report::Page& page, const QRectF& box, const HalfNames& n, const Ha
               QStringLiteral("Сумма прописью:"), regular, n.words, v.words,
               times(style.smallPoints, Weight::Bold), true);
     rows.rule();
-    addSignature(page, rows.take(), captionMm, name("ChiefCaption", n.suffix),
-                 QStringLiteral("Главный бухгалтер:"), n.chief, officials.glavBuh, bold);
-    addSignature(page, rows.take(), captionMm, name("CashierCaption", n.suffix),
-                 QStringLiteral("Кассир:"), n.cashier, officials.kasir, bold);
+    addSignature(page, rows.take(style.signatureLines), captionMm, name("ChiefCaption", n.suffix),
+                 QStringLiteral("Главный бухгалтер:"), n.chief, officials.glavBuh, bold, true);
+    addSignature(page, rows.take(style.signatureLines), captionMm, name("CashierCaption", n.suffix),
+                 QStringLiteral("Кассир:"), n.cashier, officials.kasir, bold, true);
 }
 
 Values valuesOf(const TOplataRec& rec, const ReceiptInputs& inputs) {

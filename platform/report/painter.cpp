@@ -13,7 +13,7 @@ namespace zur::report {
 namespace {
 
 // A text too long for its place is set smaller rather than spilling over its neighbours.
-constexpr double kSmallestScale = 0.7;
+constexpr double kSmallestScale = 0.65;
 constexpr double kScaleStep = 0.05;
 constexpr double kMmPerPoint = 25.4 / 72.0;
 
