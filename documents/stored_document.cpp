@@ -1,6 +1,7 @@
 #include "documents/stored_document.h"
 
 #include "documents/document_data.h"
+#include "documents/order_inputs.h"
 #include "documents/passport_line.h"
 #include "platform/db/connection.h"
 
@@ -14,7 +15,7 @@ QString recordStatement(const QString& table, const QString& key, qlonglong id) 
                "SELECT r.*, u.uslugi, u.proc1, u.proc2, s.shet AS shet1, s.shet2, s.n_shet2, "
                "sf.s_fio AS student_name, sl.s_fio AS listener_name, t.t_fio AS teacher_name, "
                "ab.ab_fio AS applicant_name, rt.p22 AS rate_name, y.p32 AS year_name, "
-               "sp.p25_2 AS speciality_name, k.name AS kassa_name, k.rukov, k.glavBuh, k.kasir "
+               "sp.p25_2 AS speciality_name, k.name AS kassa_name "
                "FROM %1 r "
                "LEFT JOIN uslugi u ON u.id_uslug = r.id_uslug AND u.id_kassa = r.id_kassa "
                "LEFT JOIN shet s ON s.id_shet = u.id_shet "
@@ -124,7 +125,7 @@ std::optional<ReceiptInputs> load_stored_receipt(db::Connection& connection, qlo
     next_year_transfer = false;
 
     ReceiptInputs inputs;
-    inputs.officials = {row.text("rukov"), row.text("glavBuh"), row.text("kasir")};
+    inputs.officials = load_officials(connection, row.value("id_kassa").toLongLong());
     if (row.has("id_faculty")) {
         const db::ResultSet faculty = connection.query(
             QStringLiteral("SELECT TOP(1) Vuz.v2, Faculty.[p23-2], Faculty.RS_opl FROM Faculty "
@@ -154,7 +155,7 @@ std::optional<StoredExpense> load_stored_expense(db::Connection& connection, qlo
         firstText(connection, QStringLiteral("SELECT TOP(1) Vuz.v2 FROM Vuz"));
 
     StoredExpense expense;
-    expense.inputs.officials = {row.text("rukov"), row.text("glavBuh"), row.text("kasir")};
+    expense.inputs.officials = load_officials(connection, row.value("id_kassa").toLongLong());
     expense.cash_desk_name = row.text("kassa_name");
     expense.passport = passport_line(
         connection, recipient_of_expense(row.value("id_student"), row.value("id_teacher")));

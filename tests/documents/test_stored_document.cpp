@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "documents/document_data.h"
+#include "documents/order_inputs.h"
 #include "documents/stored_document.h"
 #include "embedded/demo.h"
 #include "platform/db/connection.h"
@@ -20,6 +21,7 @@ class TestStoredDocument : public QObject {
     void expenseOfAStaffMember_data();
     void expenseOfAStaffMember();
     void missingRecords();
+    void cashDeskAndFaculty();
 
   private:
     qlonglong insert(const QString& sql);
@@ -146,6 +148,19 @@ void TestStoredDocument::expenseOfAStaffMember() {
 void TestStoredDocument::missingRecords() {
     QVERIFY(!load_stored_receipt(connection_, 999999));
     QVERIFY(!load_stored_expense(connection_, 999999));
+}
+
+void TestStoredDocument::cashDeskAndFaculty() {
+    connection_.execute("INSERT INTO Kassa (id_kassa, name) VALUES (900, 'Пустая касса')");
+    const Officials none = load_officials(connection_, 900);
+    QVERIFY(none.rukov.isEmpty() && none.glavBuh.isEmpty() && none.kasir.isEmpty());
+    QVERIFY(load_officials(connection_, 901).kasir.isEmpty());
+    QVERIFY(!load_officials(connection_, 1).kasir.isEmpty());
+
+    connection_.execute("INSERT INTO faculty (id_faculty, RS_opl) VALUES (900, 1), (901, 0)");
+    QVERIFY(faculty_hides_institution(connection_, 900));
+    QVERIFY(!faculty_hides_institution(connection_, 901));
+    QVERIFY(!faculty_hides_institution(connection_, 902));
 }
 
 QTEST_MAIN(TestStoredDocument)
