@@ -17,11 +17,11 @@ constexpr double kSmallestScale = 0.65;
 constexpr double kScaleStep = 0.05;
 constexpr double kMmPerPoint = 25.4 / 72.0;
 
-QFont fontFor(const TextFont& spec, double pixelsPerMm, double scale) {
-    QFont font(spec.family);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setPixelSize(qMax(1, qRound(spec.points * kMmPerPoint * pixelsPerMm * scale)));
+QFont fontFor(const TextFont& wanted, double pixelsPerMm, double scale) {
+    QFont font(wanted.family);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setPixelSize(qMax(1, qRound(wanted.points * kMmPerPoint * pixelsPerMm * scale)));
     return font;
 }
 
