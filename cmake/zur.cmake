@@ -18,6 +18,6 @@ function(zur_test name)
   target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZUR_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTEST_DISABLE_STACK_DUMP=1;ZUR_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
     TIMEOUT 300)
 endfunction()

@@ -7,7 +7,7 @@
 namespace zur::db {
 
 class Backend {
-public:
+  public:
     virtual ~Backend() = default;
     virtual ResultSet run(const QString& sql, const Params& params) = 0;
     // Runs several statements separated by ';' (schema scripts); no parameters, no result.

@@ -26,7 +26,9 @@ bool isYes(const QString& value) {
 Connection::Connection() = default;
 Connection::~Connection() = default;
 
-void Connection::setConnectionString(const QString& text) { connectionString_ = text; }
+void Connection::setConnectionString(const QString& text) {
+    connectionString_ = text;
+}
 
 void Connection::open() {
     close();
@@ -37,14 +39,14 @@ void Connection::open() {
         translate_ = true;
         return;
     }
-    translate_ = options.value(QStringLiteral("dialect")).compare(u"sqlite", Qt::CaseInsensitive) == 0;
-    backend_ = std::make_unique<OdbcBackend>(
-        options.odbcString(odbcDriver()),
-        translate_ ? QStringLiteral("SELECT last_insert_rowid()")
-                   : QStringLiteral("SELECT CAST(@@IDENTITY AS BIGINT)"));
+    translate_ =
+        options.value(QStringLiteral("dialect")).compare(u"sqlite", Qt::CaseInsensitive) == 0;
+    backend_ = std::make_unique<OdbcBackend>(options.odbcString(odbcDriver()), translate_);
 }
 
-void Connection::close() { backend_.reset(); }
+void Connection::close() {
+    backend_.reset();
+}
 
 Backend& Connection::backend() {
     if (!backend_) {
@@ -74,8 +76,8 @@ ResultSet Connection::runTranslated(const QString& sql, const Params& params) {
         case tsql::Translation::Kind::Exec: {
             const Procedure* procedure = findProcedure(translation->procedure);
             if (procedure == nullptr) {
-                throw DbError(
-                    QStringLiteral("Could not find stored procedure '%1'.").arg(translation->procedure));
+                throw DbError(QStringLiteral("Could not find stored procedure '%1'.")
+                                  .arg(translation->procedure));
             }
             ProcedureContext context(engine);
             return (*procedure)(context, ProcedureArgs(translation->arguments));
@@ -90,13 +92,23 @@ qint64 Connection::execute(const QString& sql, const Params& params) {
     return query(sql, params).rowsAffected;
 }
 
-QVariant Connection::lastInsertId() { return backend().lastInsertId(); }
+QVariant Connection::lastInsertId() {
+    return backend().lastInsertId();
+}
 
-void Connection::runNativeScript(const QString& sql) { backend().runScript(sql); }
+void Connection::runNativeScript(const QString& sql) {
+    backend().runScript(sql);
+}
 
-void Connection::beginTransaction() { backend().begin(); }
-void Connection::commit() { backend().commit(); }
-void Connection::rollback() { backend().rollback(); }
+void Connection::beginTransaction() {
+    backend().begin();
+}
+void Connection::commit() {
+    backend().commit();
+}
+void Connection::rollback() {
+    backend().rollback();
+}
 
 Transaction::Transaction(Connection& connection) : connection_(connection) {
     connection_.beginTransaction();

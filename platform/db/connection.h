@@ -13,7 +13,7 @@ namespace zur::db {
 class Backend;
 
 class Connection {
-public:
+  public:
     Connection();
     ~Connection();
     Connection(const Connection&) = delete;
@@ -42,7 +42,7 @@ public:
     void commit();
     void rollback();
 
-private:
+  private:
     Backend& backend();
     ResultSet runTranslated(const QString& sql, const Params& params);
 
@@ -53,14 +53,14 @@ private:
 
 // Rolls back unless committed: statements that must stand or fall together.
 class Transaction {
-public:
+  public:
     explicit Transaction(Connection& connection);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
     void commit();
 
-private:
+  private:
     Connection& connection_;
     bool done_ = false;
 };

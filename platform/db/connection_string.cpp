@@ -98,8 +98,9 @@ QString ConnectionString::odbcString(const QString& driver) const {
                        .arg(driver, odbcValue(value(QStringLiteral("Data Source"))),
                             odbcValue(value(QStringLiteral("Initial Catalog"))));
     if (has(QStringLiteral("User ID"))) {
-        odbc += QStringLiteral("UID=%1;PWD=%2;").arg(odbcValue(value(QStringLiteral("User ID"))),
-                                                    odbcValue(value(QStringLiteral("Password"))));
+        odbc += QStringLiteral("UID=%1;PWD=%2;")
+                    .arg(odbcValue(value(QStringLiteral("User ID"))),
+                         odbcValue(value(QStringLiteral("Password"))));
     }
     if (value(QStringLiteral("Use Encryption for Data")).compare(u"False", Qt::CaseInsensitive) ==
         0) {

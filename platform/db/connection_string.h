@@ -8,7 +8,7 @@ namespace zur::db {
 // The `key=value;key=value` connection string of the program, keys compared without regard to
 // letter case. Values may be braced (`{a;b}`) as ODBC allows.
 class ConnectionString {
-public:
+  public:
     explicit ConnectionString(const QString& text);
 
     QString value(const QString& key) const;  // empty when absent
@@ -22,7 +22,7 @@ public:
     // The ODBC connection string for SQL Server (or, with another driver, what it expects).
     QString odbcString(const QString& driver) const;
 
-private:
+  private:
     QVector<QPair<QString, QString>> items_;
 };
 

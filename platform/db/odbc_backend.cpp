@@ -43,9 +43,9 @@ QVariant readValue(const QVariant& value) {
 
 }  // namespace
 
-OdbcBackend::OdbcBackend(const QString& odbcConnectionString, QString identitySql)
+OdbcBackend::OdbcBackend(const QString& odbcConnectionString, bool sqliteDialect)
     : name_(QStringLiteral("zur-odbc-") + QUuid::createUuid().toString(QUuid::WithoutBraces)),
-      identitySql_(std::move(identitySql)) {
+      sqliteDialect_(sqliteDialect) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name_);
     db.setDatabaseName(odbcConnectionString);
     db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=15"));
@@ -66,7 +66,7 @@ OdbcBackend::~OdbcBackend() {
 }
 
 ResultSet OdbcBackend::run(const QString& sql, const Params& params) {
-    const tsql::PositionalStatement positional = tsql::positionalize(sql);
+    const tsql::PositionalStatement positional = tsql::positionalize(sql, sqliteDialect_);
     QSqlQuery query(QSqlDatabase::database(name_, false));
     query.setForwardOnly(true);
     if (!query.prepare(positional.sql)) {
@@ -89,7 +89,8 @@ ResultSet OdbcBackend::run(const QString& sql, const Params& params) {
     }
     const QSqlRecord record = query.record();
     for (int c = 0; c < record.count(); ++c) {
-        result.columns.append({record.fieldName(c), QString::fromLatin1(record.field(c).metaType().name())});
+        result.columns.append(
+            {record.fieldName(c), QString::fromLatin1(record.field(c).metaType().name())});
     }
     while (query.next()) {
         QVector<QVariant> row(record.count());
@@ -101,10 +102,15 @@ ResultSet OdbcBackend::run(const QString& sql, const Params& params) {
     return result;
 }
 
-void OdbcBackend::runScript(const QString& sql) { run(sql, {}); }
+void OdbcBackend::runScript(const QString& sql) {
+    run(sql, {});
+}
 
 QVariant OdbcBackend::lastInsertId() {
-    const ResultSet result = run(identitySql_, {});
+    const ResultSet result =
+        run(sqliteDialect_ ? QStringLiteral("SELECT last_insert_rowid()")
+                           : QStringLiteral("SELECT CAST(@@IDENTITY AS BIGINT)"),
+            {});
     return result.rows.isEmpty() ? QVariant() : result.rows.first().value(0);
 }
 
@@ -120,6 +126,8 @@ void OdbcBackend::commit() {
     }
 }
 
-void OdbcBackend::rollback() { QSqlDatabase::database(name_, false).rollback(); }
+void OdbcBackend::rollback() {
+    QSqlDatabase::database(name_, false).rollback();
+}
 
 }  // namespace zur::db

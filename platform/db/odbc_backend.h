@@ -7,9 +7,9 @@ namespace zur::db {
 // SQL Server (or another engine) through Qt's ODBC driver. Named parameters are sent as
 // positional ODBC parameters.
 class OdbcBackend : public Backend {
-public:
-    // `identitySql` reads the key of the last inserted row on this engine.
-    OdbcBackend(const QString& odbcConnectionString, QString identitySql);
+  public:
+    // `sqliteDialect`: the engine is SQLite (statements arrive translated), otherwise SQL Server.
+    OdbcBackend(const QString& odbcConnectionString, bool sqliteDialect);
     ~OdbcBackend() override;
     OdbcBackend(const OdbcBackend&) = delete;
     OdbcBackend& operator=(const OdbcBackend&) = delete;
@@ -21,9 +21,9 @@ public:
     void commit() override;
     void rollback() override;
 
-private:
+  private:
     QString name_;
-    QString identitySql_;
+    bool sqliteDialect_;
 };
 
 }  // namespace zur::db

@@ -10,7 +10,9 @@ ResultSet ProcedureContext::run(const QString& sql, const Params& params) {
     return backend_.run(sql, params);
 }
 
-QVariant ProcedureContext::lastInsertId() { return backend_.lastInsertId(); }
+QVariant ProcedureContext::lastInsertId() {
+    return backend_.lastInsertId();
+}
 
 QVariant ProcedureArgs::get(int position, const QString& name) const {
     for (const tsql::ExecArgument& arg : args_) {

@@ -12,25 +12,25 @@ class Backend;
 
 // What a procedure may do: run statements of the embedded engine on the caller's connection.
 class ProcedureContext {
-public:
+  public:
     explicit ProcedureContext(Backend& backend) : backend_(backend) {}
     ResultSet run(const QString& sql, const Params& params = {});
     QVariant lastInsertId();
 
-private:
+  private:
     Backend& backend_;
 };
 
 // The arguments of one call, read by name (`@name = value`) or else by position.
 class ProcedureArgs {
-public:
+  public:
     explicit ProcedureArgs(const QVector<tsql::ExecArgument>& args) : args_(args) {}
     int size() const { return int(args_.size()); }
     // The argument named `name` when the call names its arguments, else the one at `position`;
     // a null QVariant when absent or NULL.
     QVariant get(int position, const QString& name) const;
 
-private:
+  private:
     const QVector<tsql::ExecArgument>& args_;
 };
 

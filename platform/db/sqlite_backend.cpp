@@ -80,7 +80,9 @@ SqliteBackend::~SqliteBackend() {
     sqlite3_close(db_);
 }
 
-void SqliteBackend::fail() const { throw DbError(QString::fromUtf8(sqlite3_errmsg(db_))); }
+void SqliteBackend::fail() const {
+    throw DbError(QString::fromUtf8(sqlite3_errmsg(db_)));
+}
 
 sqlite3_stmt* SqliteBackend::prepare(const QString& sql) {
     if (sqlite3_stmt* cached = statements_.value(sql)) {
@@ -154,9 +156,9 @@ ResultSet SqliteBackend::run(const QString& sql, const Params& params) {
     QVector<bool> dateColumns(columns);
     for (int c = 0; c < columns; ++c) {
         const char* declared = sqlite3_column_decltype(stmt, c);
-        result.columns.append({QString::fromUtf16(static_cast<const char16_t*>(
-                                   sqlite3_column_name16(stmt, c))),
-                               declared ? QString::fromUtf8(declared) : QString()});
+        result.columns.append(
+            {QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(stmt, c))),
+             declared ? QString::fromUtf8(declared) : QString()});
         dateColumns[c] = isDateType(declared);
     }
     int rc;
@@ -185,10 +187,18 @@ void SqliteBackend::runScript(const QString& sql) {
     }
 }
 
-QVariant SqliteBackend::lastInsertId() { return qlonglong(sqlite3_last_insert_rowid(db_)); }
+QVariant SqliteBackend::lastInsertId() {
+    return qlonglong(sqlite3_last_insert_rowid(db_));
+}
 
-void SqliteBackend::begin() { runScript(QStringLiteral("BEGIN")); }
-void SqliteBackend::commit() { runScript(QStringLiteral("COMMIT")); }
-void SqliteBackend::rollback() { runScript(QStringLiteral("ROLLBACK")); }
+void SqliteBackend::begin() {
+    runScript(QStringLiteral("BEGIN"));
+}
+void SqliteBackend::commit() {
+    runScript(QStringLiteral("COMMIT"));
+}
+void SqliteBackend::rollback() {
+    runScript(QStringLiteral("ROLLBACK"));
+}
 
 }  // namespace zur::db

@@ -11,7 +11,7 @@ namespace zur::db {
 
 // The embedded database: one SQLite file, prepared statements kept per statement text.
 class SqliteBackend : public Backend {
-public:
+  public:
     // Opens `path`; with `create` a missing file is created, otherwise it is an error.
     SqliteBackend(const QString& path, bool create);
     ~SqliteBackend() override;
@@ -25,7 +25,7 @@ public:
     void commit() override;
     void rollback() override;
 
-private:
+  private:
     sqlite3_stmt* prepare(const QString& sql);
     void bind(sqlite3_stmt* stmt, const Params& params);
     [[noreturn]] void fail() const;

@@ -22,15 +22,18 @@ const char* kindName(ScriptedDialogs::Kind kind) {
 
 }  // namespace
 
-ScriptedDialogs::ScriptedDialogs() { ui::Dialogs::install(this); }
+ScriptedDialogs::ScriptedDialogs() {
+    ui::Dialogs::install(this);
+}
 
 ScriptedDialogs::~ScriptedDialogs() {
     ui::Dialogs::install(nullptr);
     if (!script_.isEmpty()) {
-        const QByteArray text = QStringLiteral("%1 scripted dialog step(s) never happened, next: %2")
-                                    .arg(script_.size())
-                                    .arg(QString::fromLatin1(kindName(script_.head().kind)))
-                                    .toUtf8();
+        const QByteArray text =
+            QStringLiteral("%1 scripted dialog step(s) never happened, next: %2")
+                .arg(script_.size())
+                .arg(QString::fromLatin1(kindName(script_.head().kind)))
+                .toUtf8();
         QTest::qFail(text.constData(), __FILE__, __LINE__);
     }
 }

@@ -13,7 +13,7 @@
 namespace zur::test {
 
 class ScriptedDialogs : public ui::Dialogs {
-public:
+  public:
     enum class Kind { Message, Modal, Preview, Url };
 
     struct Call {
@@ -24,7 +24,7 @@ public:
         ui::Buttons buttons;
     };
 
-    ScriptedDialogs();  // installs itself
+    ScriptedDialogs();            // installs itself
     ~ScriptedDialogs() override;  // restores the real service; fails on unused script steps
 
     // The next call is a message box; it answers `answer`.
@@ -47,7 +47,7 @@ public:
     void printPreview(const ui::Printable& document) override;
     bool openUrl(const QUrl& address) override;
 
-private:
+  private:
     struct Step {
         Kind kind;
         ui::Button answer = ui::Button::None;

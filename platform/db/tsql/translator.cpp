@@ -50,13 +50,19 @@ const Translation& translateCached(const QString& tsql) {
     return *it;
 }
 
-PositionalStatement positionalize(const QString& sql) {
+PositionalStatement positionalize(const QString& sql, bool variablesAreParameters) {
     Tokens tokens = tokenize(sql);
     PositionalStatement out;
     for (Token& t : tokens) {
-        if (!t.is(Token::Type::Param))
+        const bool variable = variablesAreParameters && t.is(Token::Type::Variable) &&
+                              !t.text.startsWith(QLatin1String("@@"));
+        if (variable) {
+            out.names.append(t.text.mid(1));
+        } else if (t.is(Token::Type::Param)) {
+            out.names.append(t.text.mid(t.text.startsWith(QLatin1String(":@")) ? 2 : 1));
+        } else {
             continue;
-        out.names.append(t.text.mid(t.text.startsWith(QLatin1String(":@")) ? 2 : 1));
+        }
         t.text = QStringLiteral("?");
     }
     out.sql = join(tokens);

@@ -43,6 +43,7 @@ struct PositionalStatement {
     QString sql;
     QStringList names;
 };
-PositionalStatement positionalize(const QString& sql);
+// With `variablesAreParameters` (SQLite text, where `@name` is a parameter) `@name` counts too.
+PositionalStatement positionalize(const QString& sql, bool variablesAreParameters = false);
 
 }  // namespace zur::tsql
