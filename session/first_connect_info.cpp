@@ -22,24 +22,6 @@ QString field(const QByteArray& bytes, int block, int index) {
     return text::fromCp1251(unshift_text(stored));
 }
 
-QByteArray shift(QByteArray bytes) {
-    for (char& byte : bytes) {
-        byte = char(static_cast<unsigned char>(byte) - 1);
-    }
-    return bytes;
-}
-
-void putField(QByteArray& bytes, int block, int index, const QString& value) {
-    const QByteArray stored = text::toCp1251(value);
-    if (value.size() > kCredentialsFieldSize) {
-        throw CredentialsError(
-            QStringLiteral("Текст длиннее %1 символов: %2").arg(kCredentialsFieldSize).arg(value));
-    }
-    const int start = block * kBlockSize + index * kCredentialsFieldSize;
-    bytes.replace(start, stored.size(), shift(stored));
-    bytes[block * kBlockSize + kLengthOffset + index] = char(stored.size());
-}
-
 }  // namespace
 
 QByteArray unshift_text(QByteArray bytes) {
@@ -75,15 +57,6 @@ TFirstConnectInfo read_first_connect_info(const QString& path) {
 
 QString credentials_path() {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Data/ZUR"));
-}
-
-QByteArray encode_first_connect_info(const TFirstConnectInfo& info) {
-    QByteArray bytes(kCredentialsFileSize, '\0');
-    putField(bytes, 0, 0, info.user);
-    putField(bytes, 0, 1, info.password);
-    putField(bytes, 1, 0, info.server);
-    putField(bytes, 1, 1, info.database);
-    return bytes;
 }
 
 }  // namespace zur::session

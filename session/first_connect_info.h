@@ -35,8 +35,4 @@ TFirstConnectInfo read_first_connect_info(const QString& path);
 // The file's path: `Data/ZUR` in the program's folder.
 QString credentials_path();
 
-// The 84 bytes that store `info` (what the outside credentials tool writes). Throws
-// CredentialsError for a text longer than 20 characters.
-QByteArray encode_first_connect_info(const TFirstConnectInfo& info);
-
 }  // namespace zur::session
