@@ -21,14 +21,14 @@ const QVariant& ResultSet::value(int row, const QString& column) const {
     return rows.at(row).at(index);
 }
 
-static QString bareName(QString name) {
+static QStringView bareName(QStringView name) {
     while (name.startsWith(u':') || name.startsWith(u'@')) {
-        name.remove(0, 1);
+        name = name.mid(1);
     }
     return name;
 }
 
-const QVariant* findParam(const Params& params, QString name) {
+const QVariant* findParam(const Params& params, QStringView name) {
     name = bareName(name);
     for (const Param& p : params) {
         if (bareName(p.name).compare(name, Qt::CaseInsensitive) == 0) {

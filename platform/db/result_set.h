@@ -32,6 +32,6 @@ struct Param {
 using Params = QVector<Param>;
 
 // The value of `name` in `params` (':' and '@' prefixes and letter case ignored), or nullptr.
-const QVariant* findParam(const Params& params, QString name);
+const QVariant* findParam(const Params& params, QStringView name);
 
 }  // namespace zur::db

@@ -74,19 +74,25 @@ SqliteBackend::SqliteBackend(const QString& path, bool create) {
 }
 
 SqliteBackend::~SqliteBackend() {
-    for (sqlite3_stmt* stmt : std::as_const(statements_)) {
-        sqlite3_finalize(stmt);
-    }
+    forgetStatements();
     sqlite3_close(db_);
+}
+
+void SqliteBackend::forgetStatements() {
+    for (const Prepared& prepared : std::as_const(statements_)) {
+        sqlite3_finalize(prepared.stmt);
+    }
+    statements_.clear();
 }
 
 void SqliteBackend::fail() const {
     throw DbError(QString::fromUtf8(sqlite3_errmsg(db_)));
 }
 
-sqlite3_stmt* SqliteBackend::prepare(const QString& sql) {
-    if (sqlite3_stmt* cached = statements_.value(sql)) {
-        return cached;
+const SqliteBackend::Prepared& SqliteBackend::prepare(const QString& sql) {
+    const auto cached = statements_.constFind(sql);
+    if (cached != statements_.constEnd()) {
+        return *cached;
     }
     sqlite3_stmt* stmt = nullptr;
     const void* tail = nullptr;
@@ -104,18 +110,30 @@ sqlite3_stmt* SqliteBackend::prepare(const QString& sql) {
     if (stmt == nullptr) {
         throw DbError(QStringLiteral("Пустой запрос"));
     }
-    statements_.insert(sql, stmt);
-    return stmt;
+    Prepared prepared{stmt, {}, {}, {}};
+    const int columns = sqlite3_column_count(stmt);
+    for (int c = 0; c < columns; ++c) {
+        const char* declared = sqlite3_column_decltype(stmt, c);
+        prepared.columns.append(
+            {QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(stmt, c))),
+             declared ? QString::fromUtf8(declared) : QString()});
+        prepared.dateColumns.append(isDateType(declared));
+    }
+    for (int i = 1; i <= sqlite3_bind_parameter_count(stmt); ++i) {
+        const char* name = sqlite3_bind_parameter_name(stmt, i);
+        prepared.parameterNames.append(name ? QString::fromUtf8(name) : QString());
+    }
+    return *statements_.insert(sql, prepared);
 }
 
-void SqliteBackend::bind(sqlite3_stmt* stmt, const Params& params) {
-    const int count = sqlite3_bind_parameter_count(stmt);
-    for (int i = 1; i <= count; ++i) {
-        const char* name = sqlite3_bind_parameter_name(stmt, i);
-        const QVariant* value = name ? findParam(params, QString::fromUtf8(name)) : nullptr;
+void SqliteBackend::bind(const Prepared& prepared, const Params& params) {
+    sqlite3_stmt* stmt = prepared.stmt;
+    for (int i = 1; i <= prepared.parameterNames.size(); ++i) {
+        const QString& name = prepared.parameterNames[i - 1];
+        const QVariant* value = name.isEmpty() ? nullptr : findParam(params, name);
         if (value == nullptr) {
             throw DbError(QStringLiteral("Параметр %1 не задан")
-                              .arg(name ? QString::fromUtf8(name) : QString::number(i)));
+                              .arg(name.isEmpty() ? QString::number(i) : name));
         }
         const QVariant stored = storedValue(*value);
         int rc = SQLITE_OK;
@@ -148,19 +166,14 @@ void SqliteBackend::bind(sqlite3_stmt* stmt, const Params& params) {
 }
 
 ResultSet SqliteBackend::run(const QString& sql, const Params& params) {
-    sqlite3_stmt* stmt = prepare(sql);
+    const Prepared& prepared = prepare(sql);
+    sqlite3_stmt* stmt = prepared.stmt;
     StatementReset reset{stmt};
-    bind(stmt, params);
+    bind(prepared, params);
     ResultSet result;
-    const int columns = sqlite3_column_count(stmt);
-    QVector<bool> dateColumns(columns);
-    for (int c = 0; c < columns; ++c) {
-        const char* declared = sqlite3_column_decltype(stmt, c);
-        result.columns.append(
-            {QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(stmt, c))),
-             declared ? QString::fromUtf8(declared) : QString()});
-        dateColumns[c] = isDateType(declared);
-    }
+    result.columns = prepared.columns;
+    const QVector<bool>& dateColumns = prepared.dateColumns;
+    const int columns = int(prepared.columns.size());
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         QVector<QVariant> row(columns);
@@ -179,6 +192,12 @@ ResultSet SqliteBackend::run(const QString& sql, const Params& params) {
 }
 
 void SqliteBackend::runScript(const QString& sql) {
+    // A script may change the schema that kept statements describe.
+    forgetStatements();
+    execute(sql);
+}
+
+void SqliteBackend::execute(const QString& sql) {
     char* error = nullptr;
     if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
         const QString message = QString::fromUtf8(error);
@@ -192,13 +211,13 @@ QVariant SqliteBackend::lastInsertId() {
 }
 
 void SqliteBackend::begin() {
-    runScript(QStringLiteral("BEGIN"));
+    execute(QStringLiteral("BEGIN"));
 }
 void SqliteBackend::commit() {
-    runScript(QStringLiteral("COMMIT"));
+    execute(QStringLiteral("COMMIT"));
 }
 void SqliteBackend::rollback() {
-    runScript(QStringLiteral("ROLLBACK"));
+    execute(QStringLiteral("ROLLBACK"));
 }
 
 }  // namespace zur::db

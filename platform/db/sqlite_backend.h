@@ -26,12 +26,22 @@ class SqliteBackend : public Backend {
     void rollback() override;
 
   private:
-    sqlite3_stmt* prepare(const QString& sql);
-    void bind(sqlite3_stmt* stmt, const Params& params);
+    // A prepared statement with the description of its result, kept for reuse.
+    struct Prepared {
+        sqlite3_stmt* stmt = nullptr;
+        QVector<Column> columns;
+        QVector<bool> dateColumns;
+        QVector<QString> parameterNames;  // by position; empty for a nameless `?`
+    };
+
+    const Prepared& prepare(const QString& sql);
+    void bind(const Prepared& prepared, const Params& params);
+    void forgetStatements();
+    void execute(const QString& sql);  // statements without parameters or result
     [[noreturn]] void fail() const;
 
     sqlite3* db_ = nullptr;
-    QHash<QString, sqlite3_stmt*> statements_;
+    QHash<QString, Prepared> statements_;
 };
 
 }  // namespace zur::db
