@@ -19,6 +19,7 @@
 // desk/income_expense_steps.cpp, which belongs to the income and expense registration.
 
 #include <QDateTime>
+#include <QHash>
 #include <QMainWindow>
 #include <functional>
 #include <optional>
@@ -271,8 +272,9 @@ class TForm1 : public QMainWindow {
     void installKeyFilters();
     // desk/tform1_keys.cpp
     bool handleKey(QObject* watched, QKeyEvent* key);
-    bool moveOnEnter(QObject* watched);
+    bool moveOnEnter(QObject* watched, Qt::KeyboardModifiers modifiers);
     // desk/tform1_activation.cpp
+    void watchOtherWindows();
     void noteOtherWindowActivated(QObject* watched);
     // desk/tform1_add_button.cpp
     void wireRegistrations();
@@ -284,6 +286,7 @@ class TForm1 : public QMainWindow {
 
     db::DataSource* source(db::DataSet* dataSet);
 
+    QHash<db::DataSet*, db::DataSource*> sources_;
     bool loggedIn_ = false;
     bool activatedOnce_ = false;
     bool otherWindowCounts_ = false;  // the last other window active was not modal

@@ -1,0 +1,31 @@
+// "Произвести оплату" / "Произвести возврат": the registration of the page shown.
+
+#include "desk/tform1.h"
+
+#include <QTabWidget>
+
+namespace zur::desk {
+
+void TForm1::wireRegistrations() {
+    // Each registration sets its member here (one line each).
+}
+
+void TForm1::AddBtnClick() {
+    const std::function<void()>* registration = nullptr;
+    switch (PageControl1->currentIndex()) {
+        case kTuitionPage:
+            registration = &onRegisterTuition;
+            break;
+        case kIncomePage:
+            registration = &onRegisterIncome;
+            break;
+        case kExpensePage:
+            registration = &onRegisterExpense;
+            break;
+    }
+    if (registration && *registration) {
+        (*registration)();
+    }
+}
+
+}  // namespace zur::desk
