@@ -93,4 +93,35 @@ bool DataLink::writeOrReport(const QVariant& value) {
     }
 }
 
+bool DataLink::startTyping() {
+    typing_ = true;
+    try {
+        if (edit()) {
+            return true;
+        }
+    } catch (const db::DbError& error) {
+        reportError(error);
+    }
+    typing_ = false;
+    return false;
+}
+
+bool DataLink::commitTyped(const QString& text) {
+    if (!typing_) {
+        return true;
+    }
+    typing_ = false;
+    typing_ = !writeOrReport(text.isEmpty() ? QVariant() : QVariant(text));
+    return !typing_;
+}
+
+bool DataLink::keepsTyping() {
+    const db::DataSet* set = dataSet();
+    if (typing_ && set && set->isEditing()) {
+        return true;
+    }
+    typing_ = false;
+    return false;
+}
+
 }  // namespace zur::ui

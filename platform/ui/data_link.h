@@ -37,6 +37,15 @@ class DataLink : public QObject {
     // write(), showing a refused value in the error box; false when it was not stored.
     bool writeOrReport(const QVariant& value);
 
+    // Typing into a control. startTyping() puts the data set into edit state at the first
+    // keystroke; false when that was refused (the control shows the field again).
+    // commitTyped() assigns the text typed since (empty text as null); false when refused.
+    // keepsTyping(): a re-show must keep the typed text (the record is still being edited).
+    bool startTyping();
+    bool commitTyped(const QString& text);
+    bool isTyping() const { return typing_; }
+    bool keepsTyping();
+
   signals:
     // The value to show may have changed (another record, a re-read, an assignment).
     void changed();
@@ -48,6 +57,7 @@ class DataLink : public QObject {
     QPointer<db::DataSet> dataSet_;
     QString fieldName_;
     QList<QMetaObject::Connection> connections_;
+    bool typing_ = false;  // text typed and not yet assigned
 };
 
 // Shows a database error in the program's error box.

@@ -9,42 +9,22 @@ DBEdit::DBEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 void DBEdit::showField() {
-    const db::DataSet* dataSet = link_.dataSet();
-    if (typed_ && dataSet && dataSet->isEditing()) {
+    if (link_.keepsTyping()) {
         return;  // keep what is being typed into the record being edited
     }
-    typed_ = false;
     if (text() != link_.text()) {
         setText(link_.text());
     }
 }
 
 void DBEdit::startEdit() {
-    if (link_.isReadOnly()) {
-        return;
-    }
-    typed_ = true;
-    try {
-        if (!link_.edit()) {
-            typed_ = false;
-            showField();
-        }
-    } catch (const db::DbError& error) {
-        reportError(error);
+    if (!link_.isReadOnly() && !link_.isTyping() && !link_.startTyping()) {
+        showField();
     }
 }
 
 bool DBEdit::updateRecord() {
-    if (!typed_) {
-        return true;
-    }
-    typed_ = false;
-    const QString typed = text();
-    if (!link_.writeOrReport(typed.isEmpty() ? QVariant() : QVariant(typed))) {
-        typed_ = true;
-        return false;
-    }
-    return true;
+    return link_.commitTyped(text());
 }
 
 }  // namespace zur::ui

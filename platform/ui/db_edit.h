@@ -25,7 +25,6 @@ class DBEdit : public QLineEdit {
     void startEdit();
 
     DataLink link_;
-    bool typed_ = false;  // text typed and not yet assigned
 };
 
 }  // namespace zur::ui

@@ -8,11 +8,9 @@ DBMemo::DBMemo(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void DBMemo::showField() {
-    const db::DataSet* dataSet = link_.dataSet();
-    if (typed_ && dataSet && dataSet->isEditing()) {
+    if (link_.keepsTyping()) {
         return;
     }
-    typed_ = false;
     const QString text = link_.text();
     if (toPlainText() != text) {
         showing_ = true;
@@ -27,31 +25,13 @@ void DBMemo::textTyped() {
         return;
     }
     emit changed();
-    if (typed_ || link_.isReadOnly()) {
-        return;
-    }
-    typed_ = true;
-    try {
-        if (!link_.edit()) {
-            typed_ = false;
-            showField();
-        }
-    } catch (const db::DbError& error) {
-        reportError(error);
+    if (!link_.isReadOnly() && !link_.isTyping() && !link_.startTyping()) {
+        showField();
     }
 }
 
 bool DBMemo::updateRecord() {
-    if (!typed_) {
-        return true;
-    }
-    typed_ = false;
-    const QString text = toPlainText();
-    if (!link_.writeOrReport(text.isEmpty() ? QVariant() : QVariant(text))) {
-        typed_ = true;
-        return false;
-    }
-    return true;
+    return link_.commitTyped(toPlainText());
 }
 
 void DBMemo::focusOutEvent(QFocusEvent* event) {

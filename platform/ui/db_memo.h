@@ -32,7 +32,6 @@ class DBMemo : public QPlainTextEdit {
 
     DataLink link_;
     bool showing_ = false;
-    bool typed_ = false;
 };
 
 }  // namespace zur::ui
