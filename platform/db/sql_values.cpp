@@ -21,11 +21,8 @@ QDateTime parseStoredDateTime(const QString& text) {
     return QDateTime::fromString(normal, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
-QVariant storedValue(const QVariant& value) {
-    if (value.isNull()) {
-        return {};
-    }
-    switch (value.typeId()) {
+bool isIntegerType(int typeId) {
+    switch (typeId) {
         case QMetaType::Bool:
         case QMetaType::Int:
         case QMetaType::UInt:
@@ -35,10 +32,27 @@ QVariant storedValue(const QVariant& value) {
         case QMetaType::UShort:
         case QMetaType::LongLong:
         case QMetaType::ULongLong:
-            return value.toLongLong();
-        case QMetaType::Double:
-        case QMetaType::Float:
-            return value.toDouble();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool isFloatType(int typeId) {
+    return typeId == QMetaType::Double || typeId == QMetaType::Float;
+}
+
+QVariant storedValue(const QVariant& value) {
+    if (value.isNull()) {
+        return {};
+    }
+    if (isIntegerType(value.typeId())) {
+        return value.toLongLong();
+    }
+    if (isFloatType(value.typeId())) {
+        return value.toDouble();
+    }
+    switch (value.typeId()) {
         case QMetaType::QDateTime:
             return storedDateTimeText(value.toDateTime());
         case QMetaType::QDate:

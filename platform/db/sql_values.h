@@ -10,6 +10,9 @@ namespace zur::db {
 QString storedDateTimeText(const QDateTime& value);
 // Reads the stored form (also "yyyy-MM-dd" and a 'T' separator); invalid when it is not one.
 QDateTime parseStoredDateTime(const QString& text);
+// Value types stored as integers (booleans among them), and as floating-point numbers.
+bool isIntegerType(int typeId);
+bool isFloatType(int typeId);
 // `value` as the engine stores it: null, qlonglong, double, QString or QByteArray.
 QVariant storedValue(const QVariant& value);
 

@@ -10,22 +10,7 @@ namespace zur::db {
 namespace {
 
 bool isNumber(const QVariant& value) {
-    switch (value.typeId()) {
-        case QMetaType::Bool:
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::Long:
-        case QMetaType::ULong:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Double:
-        case QMetaType::Float:
-            return true;
-        default:
-            return false;
-    }
+    return isIntegerType(value.typeId()) || isFloatType(value.typeId());
 }
 
 bool isText(const QVariant& value) {
