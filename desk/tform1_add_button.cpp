@@ -1,6 +1,7 @@
 // "Произвести оплату" / "Произвести возврат": the registration of the page shown.
 
 #include "desk/tform1.h"
+#include "desk/tuition_payment.h"
 
 #include <QTabWidget>
 
@@ -8,6 +9,7 @@ namespace zur::desk {
 
 void TForm1::wireRegistrations() {
     // Each registration sets its member here (one line each).
+    onRegisterTuition = [this] { TuitionPayment(*this).run(); };
 }
 
 void TForm1::AddBtnClick() {
