@@ -19,8 +19,12 @@ namespace zur::desk {
 
 namespace {
 
-data::TDM_Smeta& dm() { return *data::DM_Smeta; }
-data::SessionContext& session() { return data::SessionContext::instance(); }
+data::TDM_Smeta& dm() {
+    return *data::DM_Smeta;
+}
+data::SessionContext& session() {
+    return data::SessionContext::instance();
+}
 
 const QColor kIncomeField(192, 220, 192);  // money green
 const QColor kIncomeChosen(159, 202, 159);
@@ -110,7 +114,7 @@ void TForm1::Student_2_LookupChange() {
     // The list whose shown text changed; called from code, the list of the chosen payer kind.
     auto* list = qobject_cast<ui::DBLookupComboBox*>(sender());
     if (list != Student_2_Lookup && list != Teacher_Lookup && list != Slushatel_Lookup) {
-        list = Teacher_RBtn->isChecked()    ? Teacher_Lookup
+        list = Teacher_RBtn->isChecked()   ? Teacher_Lookup
                : RadioButton4->isChecked() ? Slushatel_Lookup
                                            : Student_2_Lookup;
     }
@@ -197,13 +201,11 @@ void TForm1::DBLookupComboBox1Click() {
                                "dbo.faculty.id_faculty FROM         dbo.KasFak INNER JOIN "
                                "dbo.faculty ON dbo.KasFak.id_faculty = dbo.faculty.id_faculty "
                                "WHERE     (dbo.KasFak.id_kassa = ") +
-                QString::number(Expense_FacultyComboBox->keyValue().toInt()) +
-                QStringLiteral(")"));
+                QString::number(Expense_FacultyComboBox->keyValue().toInt()) + QStringLiteral(")"));
             faculties.open();
             faculties.first();
-            DBLookupComboBox4->setKeyValue(faculties.isEmpty()
-                                               ? QVariant()
-                                               : faculties.value(QStringLiteral("id_faculty")));
+            DBLookupComboBox4->setKeyValue(
+                faculties.isEmpty() ? QVariant() : faculties.value(QStringLiteral("id_faculty")));
         }
         Expense_CellNaznachenie_ComboBox->setKeyValue(session().expense_purpose_id);
         Expense_CellNaznachenie_ComboBoxClick();
