@@ -62,8 +62,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::FocusOut:
+            // Opening the calendar or leaving the program's window is not leaving the picker.
             if (watched == DateTimePicker &&
-                static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+                static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+                static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
                 runGuarded([this] { draw_order_number(); });
             }
             break;
@@ -74,8 +76,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TForm1::handleKey(QObject* watched, QKeyEvent* key) {
-    if (watched == Oplata_Edit && !key->text().isEmpty() && key->key() != Qt::Key_Backspace &&
-        !isEnter(key)) {
+    const bool typed = !key->text().isEmpty() && key->key() != Qt::Key_Backspace && !isEnter(key) &&
+                       !(key->modifiers() & Qt::ControlModifier);
+    if (watched == Oplata_Edit && typed) {
         const auto accepted =
             amountKey(Oplata_Edit->text(), Oplata_Edit->cursorPosition(), key->text().at(0));
         if (accepted && *accepted != key->text().at(0)) {
