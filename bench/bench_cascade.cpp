@@ -66,7 +66,6 @@ int main(int argc, char** argv) {
     const auto login = [&dm, &path](TForm1& window) {
         dm.ADOCon.setConnectionString(QStringLiteral("Data Source=sqlite:%1").arg(path));
         dm.ADOCon.open();
-        dm.ADOCon.execute(QStringLiteral("UPDATE a_year SET sh_year = u_god % 100"));
         auto& context = zur::data::SessionContext::instance();
         context.current_user_id = 1;
         context.current_login = QStringLiteral("kassir");

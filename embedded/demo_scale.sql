@@ -1,12 +1,13 @@
 -- Demo data that grows with the requested size: academic years around the current one
--- ({CUR}: the calendar year in which the current academic year began), groups of every
+-- ({CUR}: the calendar year in which the current academic year began; sh_year is its last two
+-- digits, the key by which the desk finds the current year), groups of every
 -- speciality for the last five intakes ({G} groups per speciality and intake), {N} students
 -- spread over the groups with their stages of study, {M} payments spread over the stages in
 -- date order, then the few special cases the desk must show.
 
 INSERT INTO a_year (id_a_year, p32, u_god, sh_year)
 WITH RECURSIVE y(n) AS (SELECT {CUR} - 6 UNION ALL SELECT n + 1 FROM y WHERE n < {CUR} + 1)
-SELECT n - {CUR} + 7, n || '-' || (n + 1), n, n FROM y;
+SELECT n - {CUR} + 7, n || '-' || (n + 1), n, n % 100 FROM y;
 
 CREATE TEMP TABLE seq (n INTEGER PRIMARY KEY);
 INSERT INTO seq

@@ -21,8 +21,6 @@ DeskFixture::DeskFixture(const QString& name) {
     path_ = programDir.filePath(name);
     QFile::remove(path_);
     embedded::createDemo(path_);
-    // The year key is the last two digits of the year the academic year begins in.
-    execute(QStringLiteral("UPDATE a_year SET sh_year = u_god % 100"));
     programDir.mkpath(QStringLiteral("Data"));
     QFile file(programDir.filePath(QStringLiteral("Data/ZUR")));
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
