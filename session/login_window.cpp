@@ -38,7 +38,7 @@ QString stampText() {
 }
 
 void showError(const QString& text) {
-    ui::message(text, QCoreApplication::applicationName(), ui::Icon::Error);
+    ui::message(text, QStringLiteral("Ошибка"), ui::Icon::Error);
 }
 
 QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry, bool masked) {
