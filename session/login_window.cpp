@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QToolButton>
 
 namespace zur::session {
@@ -157,6 +158,12 @@ bool TForm8::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TForm8::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Centred on the desktop, not on the main window behind it.
+    move(screen()->availableGeometry().center() - rect().center());
 }
 
 void TForm8::keyPressEvent(QKeyEvent* event) {
