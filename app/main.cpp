@@ -7,6 +7,7 @@
 #include "embedded/procedures.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     zur::app::TForm25 progress;
+    // Centred on the desktop.
+    mainWindow.move(mainWindow.screen()->availableGeometry().center() - mainWindow.rect().center());
     mainWindow.show();
     return application.exec();
 }

@@ -35,7 +35,7 @@ const char* kExpenseColour = "rgb(252, 210, 160)";  // the expense page
 // The tabs of the pages: buttons 221 pixels wide, bold; the selected one silver and underlined,
 // the unselected expense tab in the expense colour.
 const char* kTabStyle =
-    "QTabBar::tab { width: 221px; font-weight: bold; font-size: 8pt; padding: 4px; "
+    "QTabBar::tab { width: 215px; font-weight: bold; font-size: 8pt; padding: 4px; "
     "background: palette(button); }"
     "QTabBar::tab:selected { background: rgb(192, 192, 192); text-decoration: underline; }"
     "QTabBar::tab:last:!selected { background: rgb(252, 210, 160); }";
