@@ -65,7 +65,7 @@ QString number(const QVariant& key) {
 }
 
 bool canFocus(QWidget* control) {
-    return control->isEnabled() && control->isVisibleTo(control->window());
+    return control->isEnabled() && control->isVisible();
 }
 
 }  // namespace
@@ -363,13 +363,13 @@ void TuitionPayment::reset() {
     w_.Order_Edit2->clear();
 
     w_.Faculty_Lookup->clear();
-    if (canFocus(w_.Faculty_Lookup)) {
+    // With the barcode box ticked the next payer comes from the barcode field; otherwise the
+    // cascade starts again at the dropped-down faculty list.
+    if (w_.CheckBox1->isChecked() && canFocus(w_.Edit2)) {
+        w_.Edit2->setFocus();
+    } else if (canFocus(w_.Faculty_Lookup)) {
         w_.Faculty_Lookup->setFocus();
         w_.Faculty_Lookup->showPopup();
-    }
-    if (w_.CheckBox1->isChecked() && canFocus(w_.Edit2)) {
-        w_.Faculty_Lookup->hidePopup();
-        w_.Edit2->setFocus();
     }
 }
 

@@ -401,11 +401,11 @@ class TestTuitionPayment : public QObject {
         QCOMPARE(scalar("SELECT DateResept IS NOT NULL" + row).toBool(), confirmed);
         QVERIFY(receipt_.note.startsWith(QStringLiteral("На 1 курс за ") + yearName(kCurrentYear) +
                                          QStringLiteral(" уч. год. \r")));
-        // Enrolled by the database after the receipt.
+        // The database enrols an applicant whose fee is marked paid.
         QCOMPARE(scalar(QStringLiteral("SELECT isStudent FROM Abiturient WHERE id_student = %1")
                             .arg(applicant))
                      .toBool(),
-                 true);
+                 confirmed);
     }
 
     void enrolledApplicantRefused() {
@@ -464,7 +464,9 @@ class TestTuitionPayment : public QObject {
         w().show();
         w().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w()));
+        // The barcode entry switched on: the box ticked, its field open.
         w().CheckBox1->setChecked(true);
+        w().Edit2->setEnabled(true);
         walkToStudent(1);
         fillPayment(QStringLiteral("100"));
         w().Order_Edit2->setText(QStringLiteral("Т-1"));
@@ -480,7 +482,7 @@ class TestTuitionPayment : public QObject {
         QVERIFY(w().Order_Edit2->text().isEmpty());
         QVERIFY(!w().AddBtn->isEnabled());
         QCOMPARE(w().Osnovanie_RichEdit->toPlainText(), QStringLiteral("Договор"));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w().Edit2));
+        QCOMPARE(w().focusWidget(), static_cast<QWidget*>(w().Edit2));
         QCOMPARE(paymentColumn(lastPayment(), "p104_1").toString(), QStringLiteral("Т-1"));
     }
 
