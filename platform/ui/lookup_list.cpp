@@ -46,9 +46,10 @@ void LookupList::reload() {
     textIndex_ = text ? text->index() : -1;
     keyIndex_ = key ? key->index() : -1;
     rows_ = text && key ? dataSet_->recordCount() : 0;
+    plainText_ = text && (text->type() == db::FieldType::String ||
+                          text->type() == db::FieldType::WideString);
     indexed_ = false;
     rowsByKey_.clear();
-    folded_.clear();
     endResetModel();
     emit reloaded();
 }
@@ -75,19 +76,9 @@ void LookupList::buildKeyIndex() const {
     }
 }
 
-void LookupList::buildFoldedTexts() const {
-    if (!folded_.isEmpty() || rows_ == 0) {
-        return;
-    }
-    folded_.reserve(rows_);
+QString LookupList::searchTextAt(int row) const {
     // Texts are their own display text: the stored value spares the formatting.
-    const db::FieldType type = dataSet_->field(textIndex_).type();
-    const bool plainText = type == db::FieldType::String || type == db::FieldType::WideString;
-    for (int row = 0; row < rows_; ++row) {
-        const QString text =
-            plainText ? dataSet_->valueAt(row, textIndex_).toString() : textAt(row);
-        folded_ << text.toLower();
-    }
+    return plainText_ ? dataSet_->valueAt(row, textIndex_).toString() : textAt(row);
 }
 
 int LookupList::rowCount(const QModelIndex& parent) const {
@@ -118,11 +109,9 @@ int LookupList::rowOfKey(const QVariant& key) const {
 }
 
 int LookupList::findPrefix(const QString& prefix, int from) const {
-    buildFoldedTexts();
-    const QString folded = prefix.toLower();
     for (int step = 0; step < rows_; ++step) {
         const int row = (from + step) % rows_;
-        if (folded_.at(row).startsWith(folded)) {
+        if (searchTextAt(row).startsWith(prefix, Qt::CaseInsensitive)) {
             return row;
         }
     }

@@ -44,9 +44,10 @@ class LookupList : public QAbstractListModel {
   private:
     void connectDataSet();
     void reload();
-    // Indexes built at the first use after each re-read, so that opening a long list stays cheap.
+    // The key index is built at the first use after each re-read, so that opening a long list
+    // stays cheap.
     void buildKeyIndex() const;
-    void buildFoldedTexts() const;
+    QString searchTextAt(int row) const;
 
     QPointer<db::DataSource> source_;
     QPointer<db::DataSet> dataSet_;
@@ -55,9 +56,9 @@ class LookupList : public QAbstractListModel {
     int rows_ = 0;
     int textIndex_ = -1;
     int keyIndex_ = -1;
+    bool plainText_ = false;  // the list field holds text
     mutable bool indexed_ = false;
     mutable QHash<QString, int> rowsByKey_;
-    mutable QStringList folded_;  // texts in lower case, for typed search
     QList<QMetaObject::Connection> connections_;
 };
 

@@ -32,6 +32,39 @@ QDateTime readDateText(const QString& text) {
     return dmy && dmy->valid ? dmy->value : QDateTime();
 }
 
+namespace {
+
+// The number the digits text[from, from + count) write.
+int digitsAt(std::string_view text, size_t from, size_t count) {
+    int value = 0;
+    for (size_t i = from; i < from + count; ++i)
+        value = value * 10 + (text[i] - '0');
+    return value;
+}
+
+}  // namespace
+
+std::optional<QDate> readStoredDate(std::string_view utf8) {
+    constexpr std::string_view kDateShape = "0000-00-00";
+    constexpr std::string_view kDateTimeShape = "0000-00-00 00:00:00";
+    if (utf8.size() != kDateShape.size() && utf8.size() != kDateTimeShape.size())
+        return std::nullopt;
+    for (size_t i = 0; i < utf8.size(); ++i) {  // digits where the shape has 0, else its separator
+        const bool digit = utf8[i] >= '0' && utf8[i] <= '9';
+        if (digit != (kDateTimeShape[i] == '0') || (!digit && utf8[i] != kDateTimeShape[i]))
+            return std::nullopt;
+    }
+    const int year = digitsAt(utf8, 0, 4);
+    const int month = digitsAt(utf8, 5, 2);
+    const int day = digitsAt(utf8, 8, 2);
+    if (!QDate::isValid(year, month, day))
+        return std::nullopt;
+    if (utf8.size() == kDateTimeShape.size() &&
+        !QTime::isValid(digitsAt(utf8, 11, 2), digitsAt(utf8, 14, 2), digitsAt(utf8, 17, 2)))
+        return std::nullopt;
+    return QDate(year, month, day);
+}
+
 QString storedDateText(const QDateTime& value) {
     return value.toString(QLatin1String(kStoredDateFormat));
 }

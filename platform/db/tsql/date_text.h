@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <optional>
+#include <string_view>
 
 namespace zur::tsql {
 
@@ -20,6 +21,10 @@ std::optional<DayMonthYear> readDayMonthYear(const QString& text);
 // Reads either the stored form (also date-only "yyyy-MM-dd" and with a 'T' or fractions of a
 // second) or the day-month-year form. Returns an invalid QDateTime otherwise.
 QDateTime readDateText(const QString& text);
+
+// The calendar date of a text exactly in the stored form, date-only or with hh:mm:ss, read
+// straight from its UTF-8 bytes; nothing for any other text (readDateText reads the others).
+std::optional<QDate> readStoredDate(std::string_view utf8);
 
 QString storedDateText(const QDateTime& value);
 

@@ -82,13 +82,6 @@ QVector<Element> parse(const QString& p, QChar escape) {
 
 }  // namespace
 
-QString foldForComparison(const QString& text) {
-    qsizetype end = text.size();
-    while (end > 0 && text[end - 1] == u' ')
-        --end;
-    return text.left(end).toCaseFolded();
-}
-
 bool likeMatches(const QString& pattern, const QString& value, QChar escape) {
     const QVector<Element> p = parse(pattern.toCaseFolded(), escape.toCaseFolded());
     const QString s = value.toCaseFolded();

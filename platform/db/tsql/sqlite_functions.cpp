@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "platform/db/tsql/case_fold.h"
 #include "platform/db/tsql/date_text.h"
 #include "platform/db/tsql/like_pattern.h"
 
@@ -11,9 +12,14 @@ namespace zur::tsql {
 
 namespace {
 
-QString textArgument(sqlite3_value* value) {
+std::string_view utf8Argument(sqlite3_value* value) {
     const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
-    return QString::fromUtf8(bytes, sqlite3_value_bytes(value));
+    return {bytes, size_t(sqlite3_value_bytes(value))};
+}
+
+QString textArgument(sqlite3_value* value) {
+    const std::string_view bytes = utf8Argument(value);
+    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
 
 void resultText(sqlite3_context* context, const QString& text) {
@@ -22,27 +28,28 @@ void resultText(sqlite3_context* context, const QString& text) {
 }
 
 // Reads the date argument; on NULL or an unreadable text sets the result and returns nothing.
-std::optional<QDateTime> dateArgument(sqlite3_context* context, sqlite3_value* value) {
+std::optional<QDate> dateArgument(sqlite3_context* context, sqlite3_value* value) {
     if (sqlite3_value_type(value) == SQLITE_NULL) {
         sqlite3_result_null(context);
         return std::nullopt;
     }
+    if (const std::optional<QDate> stored = readStoredDate(utf8Argument(value)))
+        return stored;
     const QString text = textArgument(value);
     const QDateTime date = readDateText(text);
     if (!date.isValid()) {
         sqlite3_result_error(context, ("not a date: " + text).toUtf8().constData(), -1);
         return std::nullopt;
     }
-    return date;
+    return date.date();
 }
 
 template <int Part>
 void datePart(sqlite3_context* context, int, sqlite3_value** argv) {
-    const auto date = dateArgument(context, argv[0]);
-    if (!date)
+    const auto d = dateArgument(context, argv[0]);
+    if (!d)
         return;
-    const QDate d = date->date();
-    sqlite3_result_int(context, Part == 0 ? d.year() : Part == 1 ? d.month() : d.day());
+    sqlite3_result_int(context, Part == 0 ? d->year() : Part == 1 ? d->month() : d->day());
 }
 
 void getDate(sqlite3_context* context, int, sqlite3_value**) {
@@ -74,10 +81,9 @@ void like(sqlite3_context* context, int argc, sqlite3_value** argv) {
                        likeMatches(textArgument(argv[0]), textArgument(argv[1]), escape) ? 1 : 0);
 }
 
-int compareFolded(void*, int sizeA, const void* a, int sizeB, const void* b) {
-    const QString left = QString::fromUtf8(static_cast<const char*>(a), sizeA);
-    const QString right = QString::fromUtf8(static_cast<const char*>(b), sizeB);
-    return foldForComparison(left).compare(foldForComparison(right));
+int collate(void*, int sizeA, const void* a, int sizeB, const void* b) {
+    return compareFolded({static_cast<const char*>(a), size_t(sizeA)},
+                         {static_cast<const char*>(b), size_t(sizeB)});
 }
 
 struct Function {
@@ -103,8 +109,7 @@ int registerFunctions(sqlite3* db) {
         if (rc != SQLITE_OK)
             return rc;
     }
-    return sqlite3_create_collation_v2(db, kCollation, SQLITE_UTF8, nullptr, compareFolded,
-                                       nullptr);
+    return sqlite3_create_collation_v2(db, kCollation, SQLITE_UTF8, nullptr, collate, nullptr);
 }
 
 }  // namespace zur::tsql
