@@ -97,13 +97,10 @@ void TDM_Smeta::stampRecord(DataSet& record) {
 }
 
 bool TDM_Smeta::userCanTerminal() {
-    ADOQ_Exec->close();
-    ADOQ_Exec->clearFields();
-    ADOQ_Exec->setSql(
+    ADOQ_Exec->reopen(
         QStringLiteral(" SELECT  ZUR_login, canTerminal  FROM  dbo.ZUR_User  WHERE     (ZUR_login "
                        "= N%1) AND (visible = 1) ")
             .arg(db::sqlString(SessionContext::instance().current_login)));
-    ADOQ_Exec->open();
     return !ADOQ_Exec->isEmpty() &&
            ADOQ_Exec->fieldByName(QStringLiteral("canTerminal")).asBoolean();
 }

@@ -70,10 +70,7 @@ bool ExpenseRegistration::formComplete() const {
 
 void ExpenseRegistration::storeExpense() {
     db::DataSet& record = *dm_.ADOQ_Exec;
-    record.close();
-    record.clearFields();
-    record.setSql(kExpenseColumns);
-    record.open();
+    record.reopen(kExpenseColumns);
     record.append();
     try {
         if (w_.Expense_Student_RBtn->isChecked()) {

@@ -55,10 +55,7 @@ bool IncomeRegistration::formComplete() const {
 
 void IncomeRegistration::storePayment() {
     db::DataSet& record = *dm_.ADOQ_Exec;
-    record.close();
-    record.clearFields();
-    record.setSql(kPaymentColumns);
-    record.open();
+    record.reopen(kPaymentColumns);
     record.append();
     try {
         if (w_.Student_RBtn->isChecked()) {

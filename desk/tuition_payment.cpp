@@ -40,14 +40,6 @@ const QString kTransferColumns = QStringLiteral(
     "SELECT TOP(0) [id_PaymentTransfer] ,[id_payment] ,[id_NewYear] ,[id_newRate] ,[id_newGroup] "
     ",[p102NewSpec] ,[id_newSpecP102] FROM [ZUR].[dbo].[PaymentTransfer]");
 
-// Gives `set` the statement `sql` and opens it.
-void openWith(DataSet& set, const QString& sql) {
-    set.close();
-    set.clearFields();
-    set.setSql(sql);
-    set.open();
-}
-
 void put(DataSet& set, const char* field, const QVariant& value) {
     set.fieldByName(QString::fromLatin1(field)).setValue(value);
 }
@@ -134,15 +126,15 @@ bool TuitionPayment::formComplete() const {
 
 bool TuitionPayment::applicantEnrolled() {
     DataSet& exec = *dm_.ADOQ_Exec;
-    openWith(exec, QStringLiteral("SELECT TOP 1 isStudent FROM Ab_Fio WHERE id_student = ") +
-                       number(w_.Ab_Student_Lookup->keyValue()));
+    exec.reopen(QStringLiteral("SELECT TOP 1 isStudent FROM Ab_Fio WHERE id_student = ") +
+                number(w_.Ab_Student_Lookup->keyValue()));
     return !exec.isEmpty() && exec.fieldByName(QStringLiteral("isStudent")).asBoolean();
 }
 
 void TuitionPayment::prepareRecordSets() {
     transfer_ = Transfer{};
-    openWith(*dm_.ADOQ_Exec, kPaymentColumns);
-    openWith(*dm_.ADOQ_temp, kTransferColumns);
+    dm_.ADOQ_Exec->reopen(kPaymentColumns);
+    dm_.ADOQ_temp->reopen(kTransferColumns);
 }
 
 bool TuitionPayment::checkContract() {
@@ -266,8 +258,8 @@ void TuitionPayment::storePayment() {
 
 void TuitionPayment::updateAdmissionRecord() {
     DataSet& defaults = *dm_.ADOQ_uslug_tx;
-    openWith(defaults, QStringLiteral("SELECT * FROM [ZUR].[dbo].[Def_Uslug] WHERE id_kassa=%1")
-                           .arg(data::SessionContext::instance().cash_desk_id));
+    defaults.reopen(QStringLiteral("SELECT * FROM [ZUR].[dbo].[Def_Uslug] WHERE id_kassa=%1")
+                        .arg(data::SessionContext::instance().cash_desk_id));
     const int purpose = w_.Uslug_DBLookupComboBox->keyValue().toInt();
     bool tuitionPurpose = false;
     for (defaults.first(); !defaults.eof() && !tuitionPurpose; defaults.next()) {
@@ -319,10 +311,9 @@ void TuitionPayment::fillDocument() {
 }
 
 void TuitionPayment::showReceipt() {
-    openWith(
-        *dm_.ADOQ_Exec,
+    dm_.ADOQ_Exec->reopen(
         QStringLiteral("SELECT TOP(1) Faculty.[p23-2] FROM Faculty WHERE Faculty.id_faculty = ") +
-            number(w_.Faculty_Lookup->keyValue()));
+        number(w_.Faculty_Lookup->keyValue()));
     w_.AddBtn->setEnabled(false);
     documents::ReceiptInputs inputs;
     inputs.faculty_doc_name = rowText(dm_.ADOQ_Exec, "p23-2");

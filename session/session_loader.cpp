@@ -9,12 +9,8 @@ namespace {
 
 // Runs `sql` on the general-purpose query, left open on its first row.
 db::DataSet& runExec(data::TDM_Smeta& dm, const QString& sql) {
-    db::DataSet& exec = *dm.ADOQ_Exec;
-    exec.close();
-    exec.clearFields();
-    exec.setSql(sql);
-    exec.open();
-    return exec;
+    dm.ADOQ_Exec->reopen(sql);
+    return *dm.ADOQ_Exec;
 }
 
 // A field of the first row as an integer; a missing row or a null gives 0.

@@ -334,6 +334,13 @@ void DataSet::requery() {
     open();
 }
 
+void DataSet::reopen(const QStringList& lines) {
+    close();
+    clearFields();
+    setSql(lines);
+    open();
+}
+
 bool DataSet::isEditing() const {
     return state_ == DataSetState::Edit || state_ == DataSetState::Insert;
 }

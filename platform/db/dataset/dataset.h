@@ -81,6 +81,10 @@ class DataSet : public QObject {
     void open();
     void close();
     void requery();  // runs the statement again, at the first record
+    // A general-purpose query given another statement: closed, its fields dropped (they come
+    // from the new result), the statement set and opened.
+    void reopen(const QStringList& lines);
+    void reopen(const QString& sql) { reopen(QStringList{sql}); }
     bool isOpen() const { return state_ != DataSetState::Inactive; }
     DataSetState state() const { return state_; }
     bool isEditing() const;  // Edit or Insert
