@@ -1,6 +1,7 @@
 // The steps of the desk's tuition cascade on a demo database of 100 000 students: each step from
 // the pick to the next list ready.
 
+#include "bench/bench_support.h"
 #include "data/dm_smeta.h"
 #include "data/session_context.h"
 #include "desk/tform1.h"
@@ -52,27 +53,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    zur::embedded::registerProcedures();
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("zur.db"));
-    QElapsedTimer creation;
-    creation.start();
-    zur::embedded::createDemo(path, kStudents, kPayments);
-    std::printf("demo database of %d students and %d payments: %.1f s\n", kStudents, kPayments,
-                double(creation.elapsed()) / 1000);
-
+    const QString path = zur::bench::benchDatabase(dir, kStudents, kPayments);
     zur::data::TDM_Smeta dm;
-    // The session as the login leaves it, without the login window.
-    const auto login = [&dm, &path](TForm1& window) {
-        dm.ADOCon.setConnectionString(QStringLiteral("Data Source=sqlite:%1").arg(path));
-        dm.ADOCon.open();
-        auto& context = zur::data::SessionContext::instance();
-        context.current_user_id = 1;
-        context.current_login = QStringLiteral("kassir");
-        window.applySwitches(zur::session::load_session_context(dm, context));
-        return true;
-    };
-    TForm1 w(login);
+    TForm1 w(zur::bench::sessionWithoutLoginWindow(dm, path));
     const auto pick = [](zur::ui::DBLookupComboBox* box, const QVariant& key) {
         box->setKeyValue(key);
     };

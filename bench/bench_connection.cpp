@@ -3,11 +3,11 @@
 
 #include "platform/db/connection.h"
 
+#include <sqlite3.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sqlite3.h>
 
 namespace {
 
@@ -19,14 +19,17 @@ void createDatabase(const QString& file) {
     zur::db::Connection connection;
     connection.setConnectionString(QStringLiteral("Data Source=sqlite:%1;Create=1").arg(file));
     connection.open();
-    connection.runNativeScript(QStringLiteral(
-        "CREATE TABLE person (id_person INTEGER PRIMARY KEY, p1 TEXT, amount FLOAT);"
-        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-        "INSERT INTO person SELECT i, 'Студент ' || i, i * 1.5 FROM n;")
-                                     .arg(kRows));
+    connection.runNativeScript(
+        QStringLiteral(
+            "CREATE TABLE person (id_person INTEGER PRIMARY KEY, p1 TEXT, amount FLOAT);"
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+            "INSERT INTO person SELECT i, 'Студент ' || i, i * 1.5 FROM n;")
+            .arg(kRows));
 }
 
-double perQueryMicros(qint64 nanos) { return double(nanos) / kQueries / 1000.0; }
+double perQueryMicros(qint64 nanos) {
+    return double(nanos) / kQueries / 1000.0;
+}
 
 // Bare API as a program would write it: prepare, bind, step, read, finalize every time.
 double bareFresh(sqlite3* db) {
@@ -72,7 +75,8 @@ double throughLayer(const QString& file) {
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < kQueries; ++i) {
-        const zur::db::ResultSet rs = connection.query(sql, {{QStringLiteral("id"), i % kRows + 1}});
+        const zur::db::ResultSet rs =
+            connection.query(sql, {{QStringLiteral("id"), i % kRows + 1}});
         Q_UNUSED(rs);
     }
     return perQueryMicros(timer.nsecsElapsed());
@@ -91,10 +95,13 @@ int main(int argc, char** argv) {
     const double reused = bareReused(db);
     sqlite3_close(db);
     const double layer = throughLayer(file);
-    std::printf("indexed SELECT, %d queries over %d rows (microseconds per query)\n", kQueries, kRows);
+    std::printf("indexed SELECT, %d queries over %d rows (microseconds per query)\n", kQueries,
+                kRows);
     std::printf("  bare sqlite3, prepared each time : %.2f\n", fresh);
     std::printf("  bare sqlite3, prepared once      : %.2f\n", reused);
-    std::printf("  connection layer (T-SQL, cached) : %.2f  (%+.0f%% vs prepared each time, %+.0f%% vs prepared once)\n",
-                layer, (layer / fresh - 1) * 100, (layer / reused - 1) * 100);
+    std::printf(
+        "  connection layer (T-SQL, cached) : %.2f  (%+.0f%% vs prepared each time, %+.0f%% vs "
+        "prepared once)\n",
+        layer, (layer / fresh - 1) * 100, (layer / reused - 1) * 100);
     return 0;
 }

@@ -2,6 +2,7 @@
 // search lookup box (ADOQ_Grid2 of the data module). Goal: under 300 ms.
 //   bench_dataset [database file]   (an existing file skips the generation)
 
+#include "bench/bench_support.h"
 #include "data/dm_smeta.h"
 #include "embedded/demo.h"
 #include "embedded/procedures.h"
@@ -24,16 +25,8 @@ constexpr int kRuns = 7;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    embedded::registerProcedures();
     QTemporaryDir dir;
-    QString path = app.arguments().value(1);
-    if (path.isEmpty()) {
-        path = dir.filePath(QStringLiteral("zur.db"));
-        QElapsedTimer timer;
-        timer.start();
-        embedded::createDemo(path, kStudents, kPayments);
-        std::printf("generation of %d students: %.1f s\n", kStudents, timer.elapsed() / 1000.0);
-    }
+    const QString path = bench::benchDatabase(dir, kStudents, kPayments);
     data::TDM_Smeta module;
     module.ADOCon.setConnectionString(QStringLiteral("Data Source=sqlite:") + path);
     module.ADOCon.open();

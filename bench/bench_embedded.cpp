@@ -4,6 +4,7 @@
 // an order number with the recent numbers. Goal: each under 10 ms.
 //   bench_embedded [database file]   (an existing file skips the generation)
 
+#include "bench/bench_support.h"
 #include "embedded/demo.h"
 #include "embedded/procedures.h"
 #include "platform/db/connection.h"
@@ -64,17 +65,8 @@ void measure(const char* what, const std::function<int(int)>& step) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    embedded::registerProcedures();
     QTemporaryDir dir;
-    QString path = app.arguments().value(1);
-    if (path.isEmpty()) {
-        path = dir.filePath(QStringLiteral("zur.db"));
-        QElapsedTimer timer;
-        timer.start();
-        embedded::createDemo(path, kStudents, kPayments);
-        std::printf("generation of %d students and %d payments: %.1f s\n", kStudents, kPayments,
-                    timer.elapsed() / 1000.0);
-    }
+    const QString path = bench::benchDatabase(dir, kStudents, kPayments);
     db::Connection connection;
     connection.setConnectionString(QStringLiteral("Data Source=sqlite:") + path);
     connection.open();

@@ -103,7 +103,6 @@ int main(int argc, char** argv) {
         return measure(argc, argv);
     }
     QCoreApplication application(argc, argv);
-    QTemporaryDir dir;
     // The server field of the credentials file holds 20 characters: short names beside the program.
     const QDir programDir(QCoreApplication::applicationDirPath());
     const QString demo = QStringLiteral("b_demo.db");

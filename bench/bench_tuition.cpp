@@ -1,6 +1,7 @@
 // One tuition payment registration on a demo database of 100 000 students: from the click on
 // "Произвести оплату" to the receipt shown in the preview (answered at once).
 
+#include "bench/bench_support.h"
 #include "data/dm_smeta.h"
 #include "data/session_context.h"
 #include "desk/tform1.h"
@@ -53,22 +54,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    zur::embedded::registerProcedures();
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("zur.db"));
-    zur::embedded::createDemo(path, kStudents, kPayments);
-
+    const QString path = zur::bench::benchDatabase(dir, kStudents, kPayments);
     zur::data::TDM_Smeta dm;
-    const auto login = [&dm, &path](TForm1& window) {
-        dm.ADOCon.setConnectionString(QStringLiteral("Data Source=sqlite:%1").arg(path));
-        dm.ADOCon.open();
-        auto& context = zur::data::SessionContext::instance();
-        context.current_user_id = 1;
-        context.current_login = QStringLiteral("kassir");
-        window.applySwitches(zur::session::load_session_context(dm, context));
-        return true;
-    };
-    TForm1 w(login);
+    TForm1 w(zur::bench::sessionWithoutLoginWindow(dm, path));
     InstantDialogs dialogs;
     zur::ui::Dialogs::install(&dialogs);
 
