@@ -56,6 +56,13 @@ int printRecord(db::Connection& connection, const QString& kind, qlonglong id, c
 }  // namespace
 
 int main(int argc, char** argv) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // A command-line tool: without a display it renders offscreen instead of failing to start.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+#endif
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 5) {
