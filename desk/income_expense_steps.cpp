@@ -110,6 +110,14 @@ void TForm1::Student_RBtnClick(int tag) {
     paint(fields[tag - 1], kIncomeChosen);
 }
 
+void TForm1::payerChosen(bool chosen) {
+    Vid_Oplaty_ComboBox->setEnabled(chosen);
+    if (chosen) {
+        proposePaymentKind();
+        Oplata_Edit->setEnabled(true);
+    }
+}
+
 void TForm1::Student_2_LookupChange() {
     // The list whose shown text changed; called from code, the list of the chosen payer kind.
     auto* list = qobject_cast<ui::DBLookupComboBox*>(sender());
@@ -118,11 +126,7 @@ void TForm1::Student_2_LookupChange() {
                : RadioButton4->isChecked() ? Slushatel_Lookup
                                            : Student_2_Lookup;
     }
-    Vid_Oplaty_ComboBox->setEnabled(list->hasValue());
-    if (list->hasValue()) {
-        proposePaymentKind();
-        Oplata_Edit->setEnabled(true);
-    }
+    payerChosen(list->hasValue());
 }
 
 void TForm1::Dopol_editChange() {
@@ -270,11 +274,7 @@ void TForm1::Expense_RecipientChange() {
                : Expense_slushatel_RBtn->isChecked()  ? Expense_SlushatelComboBox
                                                       : Expense_StudentComboBox;
     }
-    Vid_Oplaty_ComboBox->setEnabled(list->hasValue());
-    if (list->hasValue()) {
-        proposePaymentKind();
-        Oplata_Edit->setEnabled(true);
-    }
+    payerChosen(list->hasValue());
 }
 
 void TForm1::Expense_DopolEditChange() {

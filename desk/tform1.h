@@ -247,6 +247,9 @@ class TForm1 : public QMainWindow {
     void runGuarded(const std::function<void()>& step);
     // Puts the payment kind at which the kind list stands into Vid_Oplaty_ComboBox.
     void proposePaymentKind();
+    // A payer list of the income or expense page has a value or not: the payment kind opens
+    // with its proposal, or stays closed.
+    void payerChosen(bool chosen);
     // The faculty key of Faculty_Lookup as a number.
     int facultyId() const;
 
