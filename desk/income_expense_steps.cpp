@@ -136,22 +136,6 @@ void TForm1::Dopol_editChange() {
 
 // ---- expense page
 
-namespace {
-
-// The server's calendar date: the window's clock when one is set, else "SELECT GETDATE()".
-QDate serverDate(const std::function<QDateTime()>& clock) {
-    if (clock) {
-        return clock().date();
-    }
-    db::DataSet& exec = *dm().ADOQ_Exec;
-    exec.close();
-    exec.setSql(QStringLiteral("SELECT GETDATE()"));
-    exec.open();
-    return exec.field(0).value().toDateTime().date();
-}
-
-}  // namespace
-
 void TForm1::Expense_FacultyComboBoxClick() {
     reset_payment_group();
     clearAndDisable({Expense_StudentComboBox, Expense_TeacherComboBox});
@@ -164,7 +148,7 @@ void TForm1::Expense_FacultyComboBoxClick() {
     DBLookupComboBox1->setEnabled(Expense_FacultyComboBox->hasValue());
     if (DBLookupComboBox1->isEnabled()) {
         // An expense belongs to the calendar year (no shift to the academic year's start).
-        const int shortYear = QString::number(serverDate(serverClock).year()).mid(2, 2).toInt();
+        const int shortYear = QString::number(serverDate().year()).mid(2, 2).toInt();
         db::DataSet& years = *dm().ADOT_a_year;
         years.locate(QStringLiteral("sh_year"), shortYear);
         DBLookupComboBox1->setKeyValue(years.value(QStringLiteral("id_a_year")));

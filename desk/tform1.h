@@ -250,6 +250,8 @@ class TForm1 : public QMainWindow {
     // A payer list of the income or expense page has a value or not: the payment kind opens
     // with its proposal, or stays closed.
     void payerChosen(bool chosen);
+    // The server's calendar date: serverClock when set, else "SELECT GETDATE()".
+    QDate serverDate();
     // The faculty key of Faculty_Lookup as a number.
     int facultyId() const;
 

@@ -48,17 +48,17 @@ void TForm1::reset_payment_group() {
     Osnovanie_RichEdit->setEnabled(false);
 }
 
-int TForm1::computeDefaultYear() {
-    QDate today;
+QDate TForm1::serverDate() {
     if (serverClock) {
-        today = serverClock().date();
-    } else {
-        db::DataSet& exec = *dm().ADOQ_Exec;
-        exec.close();
-        exec.setSql(QStringLiteral("SELECT GETDATE()"));
-        exec.open();
-        today = exec.field(0).value().toDateTime().date();
+        return serverClock().date();
     }
+    db::DataSet& exec = *dm().ADOQ_Exec;
+    exec.reopen(QStringLiteral("SELECT GETDATE()"));
+    return exec.field(0).value().toDateTime().date();
+}
+
+int TForm1::computeDefaultYear() {
+    const QDate today = serverDate();
     // The academic year begins on 1 September.
     const int startYear = today.month() <= 8 ? today.year() - 1 : today.year();
     const int shortYear = QString::number(startYear).mid(2, 2).toInt();
