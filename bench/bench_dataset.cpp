@@ -4,8 +4,6 @@
 
 #include "bench/bench_support.h"
 #include "data/dm_smeta.h"
-#include "embedded/demo.h"
-#include "embedded/procedures.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

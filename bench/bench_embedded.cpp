@@ -5,8 +5,6 @@
 //   bench_embedded [database file]   (an existing file skips the generation)
 
 #include "bench/bench_support.h"
-#include "embedded/demo.h"
-#include "embedded/procedures.h"
 #include "platform/db/connection.h"
 
 #include <QCoreApplication>

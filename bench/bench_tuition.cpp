@@ -3,14 +3,10 @@
 
 #include "bench/bench_support.h"
 #include "data/dm_smeta.h"
-#include "data/session_context.h"
 #include "desk/tform1.h"
-#include "embedded/demo.h"
-#include "embedded/procedures.h"
 #include "platform/ui/db_lookup_combo_box.h"
 #include "platform/ui/db_lookup_combobox_eh.h"
 #include "platform/ui/dialogs.h"
-#include "session/session_loader.h"
 
 #include <QApplication>
 #include <QDialog>
